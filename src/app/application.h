@@ -1,0 +1,72 @@
+// The game in its windows: one Qt window per loaded screen, one QTimer per timer
+// that is on, and after every handled event the windows brought up to date.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "app/game.h"
+#include "app/view.h"
+#include "platform/qt_platform.h"
+
+class QTextBrowser;
+
+namespace zentar {
+
+// The period of a timer that should run as fast as the platform allows: one frame.
+inline constexpr int kFastTimerMs = 16;
+
+class Application : public QObject {
+public:
+    Application();
+    ~Application() override;
+
+    Game& game() { return game_; }
+    QtPlatform& platform() { return platform_; }
+
+    // Opens the title screen.
+    void start();
+
+    // Runs one handler of the game, then brings every window up to date.
+    template <typename Handler>
+    void dispatch(Handler&& handler) {
+        game_.dispatch(std::forward<Handler>(handler));
+        refresh();
+    }
+
+    // Runs a handler of screen F when that screen is loaded and takes input.
+    template <typename F, typename Handler>
+    void handle(Handler&& handler) {
+        dispatch([&] {
+            if (F* f = game_.find<F>(); f && game_.enabled(F::kId) && !platform_.animating())
+                std::invoke(handler, *f);
+        });
+    }
+
+    // The window of a screen, when it has one.
+    QWidget* window(ScreenId id) const;
+    void refresh();
+
+private:
+    void syncWindows();
+    void syncTimers();
+    void fire(ScreenId id, int index);
+    void openHelp();
+    std::unique_ptr<View> makeView(ScreenId id);
+
+    QtPlatform platform_;
+    Game game_;
+    std::array<std::unique_ptr<View>, kScreenCount> views_;
+    std::array<std::vector<QTimer*>, kScreenCount> timers_;
+    std::set<std::pair<int, int>> held_;  // timers whose handler is running
+    QPointer<QTextBrowser> help_;
+};
+
+}  // namespace zentar

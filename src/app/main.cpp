@@ -1,0 +1,19 @@
+// ゼンタル: raise an army, then take revenge on thirteen rival countries.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/application.h"
+#include "platform/widgets.h"
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zentar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ゼンタル"));
+    QApplication::setDesktopFileName(QStringLiteral("zentar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
+    QApplication::setFont(zentar::gameFont(12));
+    QApplication::setQuitOnLastWindowClosed(false);
+    zentar::Application app;
+    app.start();
+    return QApplication::exec();
+}

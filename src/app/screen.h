@@ -1,0 +1,37 @@
+// What every screen shares: its place in the game and its timers. A screen is
+// control state plus event handlers; the views only mirror it.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace zentar {
+
+class Game;
+struct Timer;
+
+enum class ScreenId { Title, Main, Training, Shop, Battle, Chooser, Ending };
+inline constexpr int kScreenCount = 7;
+
+struct TimerHook {
+    Timer* timer;
+    std::function<void()> fire;
+};
+
+class Screen {
+public:
+    explicit Screen(Game& game) : g(game) {}
+    virtual ~Screen() = default;
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // The screen's timers with their tick handlers, in a fixed order.
+    virtual std::vector<TimerHook> timers() { return {}; }
+
+protected:
+    Game& g;
+};
+
+}  // namespace zentar

@@ -1,0 +1,118 @@
+#include "battle/battle_view.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPropertyAnimation>
+#include <QPushButton>
+
+#include "app/application.h"
+#include "battle/battle.h"
+#include "battle/field_painter.h"
+#include "platform/widgets.h"
+
+namespace zentar {
+namespace {
+
+constexpr int kGlideMs = 200;
+
+}  // namespace
+
+BattleView::BattleView(Application& app) : app_(app) {
+    setWindowTitle(QStringLiteral("バトル テンキーの０かenterでメニュー"));
+    setFixedSize(px(Form3::Width), px(Form3::Height));
+    setFont(gameFont(12));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    kab_ = new QFrame(this);
+    hyo_ = new QLabel(kab_);
+    hyo_->setScaledContents(true);
+    mes_ = new QLabel(kab_);
+    mes_->setWordWrap(true);
+    mes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mes_->setFont(gameFont(13));
+    handan_ = new QFrame(kab_);
+    sinti_ = new QPlainTextEdit(handan_);
+    sinti_->setReadOnly(true);
+    sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    senpo_ = new QComboBox(handan_);
+    connect(senpo_, &QComboBox::activated, this,
+            [this](int i) { app_.handle<Form3>([i](Form3& f) { f.SENPO_Click(i); }); });
+    ii_ = new QPushButton(handan_);
+    connect(ii_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::II_Click); });
+    momir_ = new QPushButton(handan_);
+    connect(momir_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::MOMIR_Click); });
+    mg_ = new QPushButton(handan_);
+    connect(mg_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::MG_Click); });
+    glide_ = new QPropertyAnimation(kab_, "pos", this);
+    glide_->setDuration(kGlideMs);
+    glide_->setEasingCurve(QEasingCurve::OutCubic);
+
+    const Form3* f = app_.game().find<Form3>();
+    panelTop_ = f ? px(f->kab.Top) : height();
+    kab_->move(f ? px(f->kab.Left) : 0, panelTop_);
+    app_.platform().setEffectView(this, size());
+    sync();
+}
+
+BattleView::~BattleView() { app_.platform().setEffectView(nullptr, {}); }
+
+void BattleView::sync() {
+    const Form3* f = app_.game().find<Form3>();
+    if (!f) return;
+    syncPanel(*f);
+    if (!f->HANDAN.Visible && kab_->isAncestorOf(focusWidget())) setFocus();
+    update();
+}
+
+void BattleView::syncPanel(const Form3& f) {
+    const QRect r = pixelRect(f.kab);
+    kab_->resize(r.size());
+    kab_->setVisible(f.kab.Visible);
+    setBackground(kab_, f.kab.BackColor);
+    if (r.top() != panelTop_) {  // the panel glides to where the rules put it
+        panelTop_ = r.top();
+        glide_->stop();
+        glide_->setStartValue(kab_->pos());
+        glide_->setEndValue(r.topLeft());
+        glide_->start();
+    }
+    placeWidget(hyo_, f.HYO);
+    syncPicture(hyo_, f.HYO);
+    placeWidget(mes_, f.mes);
+    syncLabel(mes_, f.mes);
+    placeWidget(handan_, f.HANDAN);
+    setBackground(handan_, f.HANDAN.BackColor);
+    placeWidget(sinti_, f.sinti);
+    setBackground(sinti_, {0, 255, 255});
+    syncPlainText(sinti_, f.sinti);
+    placeWidget(senpo_, f.SENPO);
+    syncCombo(senpo_, f.SENPO);
+    syncButton(ii_, f.II);
+    syncButton(momir_, f.MOMIR);
+    syncButton(mg_, f.MG);
+}
+
+void BattleView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (const Form3* f = app_.game().find<Form3>())
+        paintField(p, *f, &app_.platform().effectLayer());
+    else
+        p.fillRect(rect(), QColor(0, 255, 0));
+}
+
+void BattleView::keyPressEvent(QKeyEvent* event) {
+    const int key = virtualKey(event);
+    if (key >= 0) app_.handle<Form3>([key](Form3& f) { f.Form_KeyDown(key); });
+}
+
+void BattleView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    app_.handle<Form3>(&Form3::QueryUnload);
+}
+
+}  // namespace zentar

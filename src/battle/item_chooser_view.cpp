@@ -1,0 +1,52 @@
+#include "battle/item_chooser_view.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/application.h"
+#include "battle/item_chooser.h"
+#include "platform/widgets.h"
+
+namespace zentar {
+
+ItemChooserView::ItemChooserView(Application& app) : app_(app) {
+    setWindowTitle(QStringLiteral("アイテム欄"));
+    setFixedSize(px(4125), px(1605));
+    setFont(gameFont(12));
+    label1_ = new QLabel(this);
+    ite_ = new QLineEdit(this);
+    ite_->setReadOnly(true);
+    ite_->setFocusPolicy(Qt::NoFocus);
+    aitem_ = new QComboBox(this);
+    aitem_->setMaxVisibleItems(15);
+    connect(aitem_, &QComboBox::activated, this,
+            [this](int i) { app_.handle<Form7>([i](Form7& f) { f.AITEM_Click(i); }); });
+    command1_ = new QPushButton(this);
+    connect(command1_, &QPushButton::clicked, this, [this] { app_.handle<Form7>(&Form7::Command1_Click); });
+    command2_ = new QPushButton(this);
+    connect(command2_, &QPushButton::clicked, this, [this] { app_.handle<Form7>(&Form7::Command2_Click); });
+    sync();
+}
+
+void ItemChooserView::sync() {
+    const Form7* f = app_.game().find<Form7>();
+    if (!f) return;
+    placeWidget(label1_, f->Label1);
+    syncLabel(label1_, f->Label1);
+    placeWidget(ite_, f->ITE);
+    syncLineEdit(ite_, f->ITE);
+    placeWidget(aitem_, f->AITEM);
+    syncCombo(aitem_, f->AITEM);
+    syncButton(command1_, f->Command1);
+    syncButton(command2_, f->Command2);
+}
+
+void ItemChooserView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    app_.handle<Form7>(&Form7::Command2_Click);
+}
+
+}  // namespace zentar

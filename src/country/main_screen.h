@@ -1,0 +1,57 @@
+// The main screen Form2: one country's portrait and status at a time, the rival
+// browser, the clock labels, the message speed and the menu of actions. Its
+// Timer2 is the day clock that runs training orders.
+#pragma once
+
+#include <cstdint>
+
+#include "app/screen.h"
+#include "platform/controls.h"
+
+namespace zentar {
+
+struct Form2 : Screen {
+    static constexpr ScreenId kId = ScreenId::Main;
+
+    explicit Form2(Game& game);
+
+    std::int32_t hyouji = 0;  // country on display, 0..13
+
+    Frame MY;
+    Picture HYO;
+    TextBox ST;
+    ScrollBar KKAze;
+    Label BUN[4];
+    ScrollBar MSP;
+    Picture KAO[14];
+    Timer Timer1;  // one-shot refresh of the status display
+    Timer Timer2;  // the day clock
+
+    void Form_Load() override;
+    void Form_Unload() override;  // saves the game
+    std::vector<TimerHook> timers() override;
+
+    void KKAze_Change(int value);
+    void MSP_Change(int value);
+    void ST_KeyDown(int keyCode);    // a key while the status text has the focus
+    void Form_KeyDown(int keyCode);  // a key on the scroll bar or the window
+    void N1_Click();                 // 命令
+    void N2_Click();                 // 仕入
+    void N3_Click();                 // 決戦
+    void N6_Click();                 // 育成中断
+    void Z1_Click();                 // お助けヘルプ
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // The status text of a country, as the display shows it.
+    QString statusText(int h) const;
+
+private:
+    void requestRefresh() { Timer1.Enabled = true; }
+    void pauseQuestion();
+};
+
+// The second credit line of the version menu.
+QString versionCredit();
+
+}  // namespace zentar

@@ -1,0 +1,120 @@
+#include "country/main_screen_view.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "app/application.h"
+#include "country/main_screen.h"
+#include "platform/key_forwarding.h"
+#include "platform/keys.h"
+#include "platform/widgets.h"
+
+namespace zentar {
+
+MainScreenView::MainScreenView(Application& app) : app_(app) {
+    setWindowTitle(QStringLiteral("ゼンタル"));
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(6225), px(3495));
+    setCentralWidget(client);
+    setFont(gameFont(12));
+
+    my_ = new QFrame(client);
+    hyo_ = new QLabel(my_);
+    hyo_->setScaledContents(true);
+    auto* st = new KeyForwarding<QPlainTextEdit>(my_);
+    st->setReadOnly(true);
+    st->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    st->setLineWrapMode(QPlainTextEdit::NoWrap);
+    st->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    st->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    st->onKey = [this](int key) {
+        app_.handle<Form2>([key](Form2& f) { f.ST_KeyDown(key); });
+        return isArrowKey(key);  // the arrows move the cursor, every other key the country
+    };
+    st_ = st;
+    auto* kkaze = new KeyForwarding<QScrollBar>(Qt::Horizontal, my_);
+    kkaze->onKey = [this](int key) {
+        app_.handle<Form2>([key](Form2& f) { f.Form_KeyDown(key); });
+        return true;
+    };
+    connect(kkaze, &QScrollBar::valueChanged, this,
+            [this](int v) { app_.handle<Form2>([v](Form2& f) { f.KKAze_Change(v); }); });
+    kkaze_ = kkaze;
+    for (QLabel*& label : bun_) label = new QLabel(client);
+    auto* msp = new KeyForwarding<QScrollBar>(Qt::Horizontal, client);
+    msp->onKey = [](int) { return true; };  // keys on the speed bar only move it
+    connect(msp, &QScrollBar::valueChanged, this,
+            [this](int v) { app_.handle<Form2>([v](Form2& f) { f.MSP_Change(v); }); });
+    msp_ = msp;
+    setTabOrder(st_, kkaze_);
+    setTabOrder(kkaze_, msp_);
+    buildMenus();
+    sync();
+    st_->setFocus();
+}
+
+void MainScreenView::buildMenus() {
+    QMenu* n0 = menuBar()->addMenu(QStringLiteral("メニュー"));
+    const struct {
+        const char16_t* caption;
+        QKeySequence key;
+        void (Form2::*click)();
+    } items[] = {{u"命令", QKeySequence(Qt::Key_F1), &Form2::N1_Click},
+                 {u"仕入", QKeySequence(Qt::Key_F2), &Form2::N2_Click},
+                 {u"決戦", QKeySequence(Qt::Key_F3), &Form2::N3_Click},
+                 {nullptr, {}, nullptr},
+                 {u"育成中断", QKeySequence(Qt::CTRL | Qt::Key_F1), &Form2::N6_Click}};
+    for (const auto& item : items) {
+        if (!item.caption) {
+            n0->addSeparator();
+            continue;
+        }
+        QAction* a = n0->addAction(QString::fromUtf16(item.caption));
+        a->setShortcut(item.key);
+        connect(a, &QAction::triggered, this, [this, click = item.click] { app_.handle<Form2>(click); });
+    }
+    QMenu* z0 = menuBar()->addMenu(QStringLiteral("育成情報"));
+    QAction* z1 = z0->addAction(QStringLiteral("お助けヘルプ"));
+    z1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(z1, &QAction::triggered, this, [this] { app_.handle<Form2>(&Form2::Z1_Click); });
+    QMenu* z2 = z0->addMenu(QStringLiteral("バージョン情報"));
+    z2->addAction(QStringLiteral("ゼンタル　Ｖｅｒ．１．００"));
+    z2->addAction(versionCredit());
+}
+
+void MainScreenView::sync() {
+    const Form2* f = app_.game().find<Form2>();
+    if (!f) return;
+    placeWidget(my_, f->MY);
+    placeWidget(hyo_, f->HYO);
+    syncPicture(hyo_, f->HYO);
+    placeWidget(st_, f->ST);
+    syncPlainText(st_, f->ST);
+    placeWidget(kkaze_, f->KKAze);
+    syncScrollBar(kkaze_, f->KKAze);
+    for (int i = 0; i < 4; ++i) {
+        syncLabel(bun_[i], f->BUN[i]);
+        // The labels grow to show their whole text.
+        QRect r = pixelRect(f->BUN[i]);
+        r.setWidth(std::max(r.width(), bun_[i]->sizeHint().width()));
+        if (bun_[i]->geometry() != r) bun_[i]->setGeometry(r);
+    }
+    placeWidget(msp_, f->MSP);
+    syncScrollBar(msp_, f->MSP);
+}
+
+void MainScreenView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    app_.handle<Form2>([this](Form2&) { app_.game().Unload(ScreenId::Main); });
+}
+
+void MainScreenView::keyPressEvent(QKeyEvent* event) {
+    const int key = virtualKey(event);
+    if (key >= 0) app_.handle<Form2>([key](Form2& f) { f.Form_KeyDown(key); });
+}
+
+}  // namespace zentar

@@ -1,0 +1,47 @@
+#include "ending/ending_view.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+#include "app/application.h"
+#include "ending/ending.h"
+#include "platform/widgets.h"
+
+namespace zentar {
+
+EndingView::EndingView(Application& app) : app_(app) {
+    setWindowTitle(QStringLiteral("Ｅｎｄｉｎｇ"));
+    setFixedSize(px(6555), px(5940));
+    setBackground(this, {0, 0, 255});
+    image1_ = new QLabel(this);
+    image1_->setScaledContents(true);
+    label1_ = new QLabel(this);
+    label1_->setFont(gameFont(26));
+    label1_->setAlignment(Qt::AlignCenter);
+    label2_ = new QLabel(this);
+    label2_->setFont(gameFont(15));
+    label2_->setWordWrap(true);
+    label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label3_ = new QLabel(this);
+    label3_->setFont(gameFont(14));
+    sync();
+}
+
+void EndingView::sync() {
+    const Form8* f = app_.game().find<Form8>();
+    if (!f) return;
+    placeWidget(image1_, f->Image1);
+    syncPicture(image1_, f->Image1);
+    for (auto [w, c] : {std::pair{label1_, &f->Label1}, std::pair{label2_, &f->Label2},
+                        std::pair{label3_, &f->Label3}}) {
+        placeWidget(w, *c);
+        syncLabel(w, *c);
+    }
+}
+
+void EndingView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    app_.dispatch([this] { app_.game().Unload(ScreenId::Ending); });
+}
+
+}  // namespace zentar

@@ -1,0 +1,64 @@
+// The platform of the real game: Qt message boxes, QSettings, the clock, the beep,
+// and the effect layer of the battle screen that the player watches fill up.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPointer>
+#include <QSettings>
+#include <QWidget>
+#include <functional>
+
+#include "platform/platform.h"
+#include "platform/random.h"
+
+namespace zentar {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    float random() override { return rng_.next(); }
+    void seedFromClock() override;
+    Answer message(const QString& text, Buttons buttons, Icon icon) override;
+    void beep() override;
+    QString timeOfDay() override;
+    void showHelp() override;
+
+    bool contains(const QString& key) override;
+    QString read(const QString& key, const QString& fallback) override;
+    void write(const QString& key, const QString& value) override;
+    QString commit() override;
+
+    void beginEffect(int shapes) override;
+    void fillColor(Rgb colour) override;
+    void circle(float x, float y, float radius, Rgb colour) override;
+    void line(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void box(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void cls() override;
+    void hold() override;
+
+    // The battle view that shows the effect layer, and the layer itself.
+    void setEffectView(QWidget* view, QSize pixels);
+    const QImage& effectLayer() const { return layer_; }
+    // While an effect plays, no game timer fires and no input reaches the game.
+    bool animating() const { return animating_; }
+
+    std::function<void()> onHelp;     // opens the help window
+    std::function<void()> onPump;     // brings the windows up to date during an effect
+
+private:
+    void shapeDrawn();
+    void pump(int milliseconds);
+
+    Random rng_;
+    QSettings settings_;
+    QElapsedTimer lastBeep_;
+    QImage layer_;
+    QPointer<QWidget> effectView_;
+    int shapesPerFrame_ = 1;
+    int pending_ = 0;
+    bool animating_ = false;
+};
+
+}  // namespace zentar

@@ -1,0 +1,49 @@
+// Helpers the views share: twips to pixels, key codes, and copying control state
+// into widgets without feeding the change back as player input.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "platform/controls.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+namespace zentar {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+int px(float twips);
+QRect pixelRect(const Control& c);
+QColor qcolor(Rgb c);
+
+// The key code a screen receives for a key press; -1 for a modifier key alone.
+int virtualKey(const QKeyEvent* event);
+
+void placeWidget(QWidget* w, const Control& c);
+void syncLabel(QLabel* w, const Label& c);
+void syncLineEdit(QLineEdit* w, const TextBox& c);
+void syncPlainText(QPlainTextEdit* w, const TextBox& c);
+void syncCombo(QComboBox* w, const ComboBox& c);
+void syncScrollBar(QScrollBar* w, const ScrollBar& c);
+void syncPicture(QLabel* w, const Picture& c);
+// Places a button and copies its caption.
+void syncButton(QPushButton* w, const Button& c);
+void setTextColour(QWidget* w, Rgb c);
+void setBackground(QWidget* w, Rgb c);
+// The text as the widgets show it: the game's CR LF line breaks become plain ones.
+QString displayText(const QString& text);
+
+// The font every text of the game uses, at a pixel size.
+QFont gameFont(int pixelSize);
+
+}  // namespace zentar

@@ -1,0 +1,98 @@
+#include "state/saved_game.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "state/numbers.h"
+
+namespace zentar {
+namespace {
+
+constexpr std::int32_t kAnyLow = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kAnyHigh = std::numeric_limits<std::int32_t>::max();
+
+struct CountryNumber {
+    const char* key;
+    std::int32_t Country::*field;
+    std::int32_t lo, hi;
+};
+
+// The numbers of a country in the order of their keys; the name follows them.
+constexpr CountryNumber kCountryNumbers[] = {
+    {"hp", &Country::hp, kAnyLow, kAnyHigh},     {"wp", &Country::wp, kAnyLow, kAnyHigh},
+    {"OFE", &Country::OFE, kAnyLow, kAnyHigh},   {"DEF", &Country::DEF, kAnyLow, kAnyHigh},
+    {"qui", &Country::qui, kAnyLow, kAnyHigh},   {"gold", &Country::gold, kAnyLow, kAnyHigh},
+    {"win", &Country::win, kAnyLow, kAnyHigh},   {"heisi", &Country::heisi, 0, kMaxHeisi},
+};
+
+// Visits every saved value in key order: visit(key, number, lo, hi) or visit(key, text).
+template <typename State, typename Visit>
+void forEachField(State& st, Visit&& visit) {
+    for (int i = 0; i < kCountries; ++i) {
+        const QString n = QString::number(i);
+        auto& c = st.country[i];
+        for (const CountryNumber& f : kCountryNumbers)
+            visit(QLatin1String(f.key) + n, c.*(f.field), f.lo, f.hi);
+        visit("name" + n, c.name);
+    }
+    for (int i = 0; i <= kLastSlot; ++i) {
+        const QString n = QString::number(i);
+        visit("item" + n, st.slot[i].item);
+        visit("kosuu" + n, st.slot[i].kosuu, kAnyLow, kAnyHigh);
+    }
+    visit(QStringLiteral("speed"), st.speed, kMinSpeed, kMaxSpeed);
+    visit(QStringLiteral("day"), st.day, kAnyLow, kAnyHigh);
+}
+
+struct Writer {
+    Platform& store;
+    void operator()(const QString& key, std::int32_t v, std::int32_t, std::int32_t) {
+        store.write(key, QString::number(v));
+    }
+    void operator()(const QString& key, const QString& text) { store.write(key, text); }
+};
+
+struct Reader {
+    Platform& store;
+    void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
+        double read = 0;
+        if (parseStoredNumber(store.read(key, QString::number(v)), read))
+            v = std::clamp(roundEven(read), lo, hi);
+    }
+    void operator()(const QString& key, QString& text) { text = store.read(key, text); }
+};
+
+struct KeyLister {
+    QStringList& keys;
+    void operator()(const QString& key, const std::int32_t&, std::int32_t, std::int32_t) {
+        keys << key;
+    }
+    void operator()(const QString& key, const QString&) { keys << key; }
+};
+
+}  // namespace
+
+const QStringList& saveKeys() {
+    static const QStringList keys = [] {
+        QStringList k;
+        const GameState blank;
+        forEachField(blank, KeyLister{k});
+        return k;
+    }();
+    return keys;
+}
+
+QString saveGame(const GameState& st, Platform& store) {
+    forEachField(st, Writer{store});
+    return store.commit();
+}
+
+void loadGame(GameState& st, Platform& store) { forEachField(st, Reader{store}); }
+
+bool hasSavedGame(Platform& store) {
+    const QStringList& keys = saveKeys();
+    return std::any_of(keys.begin(), keys.end(),
+                       [&store](const QString& k) { return store.contains(k); });
+}
+
+}  // namespace zentar

@@ -1,0 +1,26 @@
+// The one saved game: 208 text values in the settings store.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/platform.h"
+#include "state/game_state.h"
+
+namespace zentar {
+
+// The 208 keys in the order they are written and read.
+const QStringList& saveKeys();
+
+// Writes every key; returns "" or the reason the store could not be written.
+QString saveGame(const GameState& st, Platform& store);
+
+// Reads every key with the current value as the default. A stored number that is
+// not a number keeps the current value, one beyond int32 is clamped, and heisi and
+// speed are held within 0..255 and 1..300.
+void loadGame(GameState& st, Platform& store);
+
+// Whether the store holds any key of a saved game.
+bool hasSavedGame(Platform& store);
+
+}  // namespace zentar

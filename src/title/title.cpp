@@ -1,0 +1,54 @@
+#include "title/title.h"
+
+#include "app/game.h"
+#include "state/numbers.h"
+#include "state/saved_game.h"
+
+namespace zentar {
+
+QString titleCredit() { return QStringLiteral("(C)1998 ゼンタル制作委員会"); }
+
+Form1::Form1(Game& game) : Screen(game) {
+    Label1[0] = at<Label>(1410, 0, 3915, 600);
+    Label1[0].Caption = QStringLiteral("ゼ　ン　タ　ル");
+    Label1[2] = at<Label>(630, 600, 5475, 345);
+    Label1[2].Caption = QStringLiteral("---目標－世界征服ヲ　スベシ　の巻---");
+    Label2 = at<Label>(240, 960, 3465, 285);
+    Label2.Caption = QStringLiteral("名前決定（全角１０字迄）右");
+    NAM = at<TextBox>(3960, 960, 2415, 375);
+    NAM.MaxLength = kNameBytes;
+    Image1 = at<Picture>(120, 1320, 6375, 3615);
+    Image1.picture = PictureId::Title;
+    Label1[1] = at<Label>(120, 4200, 2985, 345);
+    Label1[1].Caption = titleCredit();
+}
+
+void Form1::Form_Load() { g.st.kaigyo = QStringLiteral("\r\n"); }
+
+void Form1::NAM_Change(const QString& text) { NAM.Text = sjisTruncate(text, kNameBytes); }
+
+void Form1::N1_Click() {
+    const QString question = QStringLiteral("今までの記録が消えます") + g.st.kaigyo +
+                             QStringLiteral("よろしいですか？");
+    if (g.pf.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) return;
+    g.st.newGame(NAM.Text);
+    openMainScreen();
+}
+
+void Form1::N2_Click() {
+    if (!hasSavedGame(g.pf)) {
+        g.pf.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
+        return;
+    }
+    loadGame(g.st, g.pf);
+    openMainScreen();
+}
+
+void Form1::YA0_Click() { g.End(); }
+
+void Form1::openMainScreen() {
+    g.Unload(ScreenId::Title);
+    g.Show(ScreenId::Main);
+}
+
+}  // namespace zentar

@@ -1,0 +1,88 @@
+#include "title/title_view.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QValidator>
+
+#include "app/application.h"
+#include "platform/widgets.h"
+#include "state/numbers.h"
+#include "title/title.h"
+
+namespace zentar {
+namespace {
+
+// Refuses any edit, typed or pasted, that would make the name longer than 20 bytes.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return sjisByteLength(input) <= Form1::kNameBytes ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+TitleView::TitleView(Application& app) : app_(app) {
+    setWindowTitle(QStringLiteral("ゼンタル"));
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(6750), px(5070));
+    setCentralWidget(client);
+    Form1& f = *screen();
+
+    image1_ = new QLabel(client);
+    image1_->setScaledContents(true);
+    for (int i : {0, 2, 1}) {
+        label1_[i] = new QLabel(client);
+        label1_[i]->setAlignment(Qt::AlignCenter);
+    }
+    label1_[0]->setFont(gameFont(32));
+    label1_[2]->setFont(gameFont(16));
+    label1_[1]->setFont(gameFont(12));
+    label2_ = new QLabel(client);
+    label2_->setFont(gameFont(13));
+    nam_ = new QLineEdit(client);
+    nam_->setFont(gameFont(14));
+    nam_->setValidator(new NameValidator(nam_));
+    connect(nam_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { app_.handle<Form1>([&](Form1& f) { f.NAM_Change(text); }); });
+    placeWidget(image1_, f.Image1);
+    image1_->lower();
+
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー"));
+    QAction* n1 = menu->addAction(QStringLiteral("はじめから"));
+    n1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(n1, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::N1_Click); });
+    QAction* n2 = menu->addAction(QStringLiteral("続きから"));
+    n2->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(n2, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::N2_Click); });
+    QAction* ya0 = menuBar()->addAction(QStringLiteral("もうやめる"));
+    connect(ya0, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::YA0_Click); });
+    sync();
+    nam_->setFocus();
+}
+
+Form1* TitleView::screen() const { return app_.game().find<Form1>(); }
+
+void TitleView::sync() {
+    const Form1* f = screen();
+    if (!f) return;
+    for (int i = 0; i < 3; ++i) {
+        placeWidget(label1_[i], f->Label1[i]);
+        syncLabel(label1_[i], f->Label1[i]);
+    }
+    placeWidget(label2_, f->Label2);
+    syncLabel(label2_, f->Label2);
+    placeWidget(nam_, f->NAM);
+    syncLineEdit(nam_, f->NAM);
+    syncPicture(image1_, f->Image1);
+}
+
+void TitleView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    app_.dispatch([this] { app_.game().Unload(ScreenId::Title); });
+}
+
+}  // namespace zentar

@@ -1,0 +1,117 @@
+// A platform for tests: scripted random draws (a test fails when they run dry),
+// scripted answers to message boxes, an in-memory settings store, and a record of
+// every text, beep and shape.
+#pragma once
+
+#include <QMap>
+#include <QStringList>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/random.h"
+
+namespace zentar {
+
+struct Shape {
+    enum Kind { Circle, Line, Box } kind;
+    float x1, y1, x2, y2;  // a circle: centre (x1, y1), radius x2
+    Rgb colour;
+};
+
+struct Shown {
+    QString text;
+    Buttons buttons;
+    Icon icon;
+};
+
+class FakePlatform : public Platform {
+public:
+    // Scripted draws; once they are used up, a seeded generator takes over only when
+    // `seed` is set, else the test fails.
+    std::deque<float> draws;
+    std::optional<std::uint32_t> seed;
+    int drawsTaken = 0;
+
+    std::deque<Answer> answers;  // for Yes/No boxes; OK boxes need none
+    std::vector<Shown> shown;
+    std::function<void(const QString&)> onMessage;
+
+    int beeps = 0, helps = 0, reseeds = 0, holds = 0, clears = 0, effects = 0;
+    std::vector<Shape> shapes;
+    QMap<QString, QString> store;
+    QStringList writeOrder;
+    QString commitFailure;
+
+    void script(std::initializer_list<float> values) { draws.insert(draws.end(), values); }
+    void repeat(float value, int times) { draws.insert(draws.end(), times, value); }
+    void useSeed(std::uint32_t s) {
+        seed = s;
+        rng_.seed(s);
+    }
+    QStringList texts() const {
+        QStringList t;
+        for (const Shown& s : shown) t << s.text;
+        return t;
+    }
+
+    float random() override {
+        ++drawsTaken;
+        if (!draws.empty()) {
+            const float r = draws.front();
+            draws.pop_front();
+            return r;
+        }
+        if (seed) return rng_.next();
+        QTest::qFail("the scripted random draws ran dry", __FILE__, __LINE__);
+        return 0.5f;
+    }
+    void seedFromClock() override { ++reseeds; }
+    Answer message(const QString& text, Buttons buttons, Icon icon) override {
+        shown.push_back({text, buttons, icon});
+        if (onMessage) onMessage(text);
+        if (buttons == Buttons::Ok) return Answer::Ok;
+        if (answers.empty()) {
+            QTest::qFail(qPrintable("no answer scripted for: " + text), __FILE__, __LINE__);
+            return Answer::No;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void beep() override { ++beeps; }
+    QString timeOfDay() override { return QStringLiteral("12:34:56"); }
+    void showHelp() override { ++helps; }
+
+    bool contains(const QString& key) override { return store.contains(key); }
+    QString read(const QString& key, const QString& fallback) override {
+        return store.value(key, fallback);
+    }
+    void write(const QString& key, const QString& value) override {
+        store[key] = value;
+        writeOrder << key;
+    }
+    QString commit() override { return commitFailure; }
+
+    void beginEffect(int) override { ++effects; }
+    void fillColor(Rgb) override {}
+    void circle(float x, float y, float r, Rgb c) override {
+        shapes.push_back({Shape::Circle, x, y, r, 0, c});
+    }
+    void line(float x1, float y1, float x2, float y2, Rgb c) override {
+        shapes.push_back({Shape::Line, x1, y1, x2, y2, c});
+    }
+    void box(float x1, float y1, float x2, float y2, Rgb c) override {
+        shapes.push_back({Shape::Box, x1, y1, x2, y2, c});
+    }
+    void cls() override { ++clears; }
+    void hold() override { ++holds; }
+
+private:
+    Random rng_;
+};
+
+}  // namespace zentar

@@ -1,0 +1,112 @@
+#include <QTest>
+
+#include "country/main_screen.h"
+#include "state/saved_game.h"
+#include "test_support.h"
+#include "title/title.h"
+
+using namespace zentar;
+
+class TitleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startShowsTheTitleAndSetsTheLineBreak() {
+        Session s;
+        s.g.st.kaigyo.clear();
+        s.g.start();
+        QVERIFY(s.g.visible(ScreenId::Title));
+        QCOMPARE(s.g.st.kaigyo, QStringLiteral("\r\n"));
+    }
+
+    void newGameAsksThenStarts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("country");
+        QTest::newRow("empty name") << QString() << QStringLiteral("世界征服をもくろむ会");
+        QTest::newRow("ten full-width") << QStringLiteral("ゼンタル大帝国の民よ") << QStringLiteral("ゼンタル大帝国の民よ");
+    }
+    void newGameAsksThenStarts() {
+        QFETCH(QString, name);
+        QFETCH(QString, country);
+        Session s;
+        s.g.start();
+        s.pf.answers = {Answer::Yes};
+        s.run([&] {
+            Form1& t = *s.g.find<Form1>();
+            t.NAM_Change(name);
+            t.N1_Click();
+        });
+        QCOMPARE(s.pf.shown.size(), std::size_t(1));
+        QCOMPARE(s.pf.shown[0].text, QStringLiteral("今までの記録が消えます\r\nよろしいですか？"));
+        QCOMPARE(s.pf.shown[0].buttons, Buttons::YesNo);
+        QCOMPARE(s.pf.shown[0].icon, Icon::Question);
+        QCOMPARE(s.g.st.country[0].name, country);
+        QVERIFY(!s.g.loaded(ScreenId::Title));
+        QVERIFY(s.g.visible(ScreenId::Main));
+        QVERIFY(s.pf.writeOrder.isEmpty());  // a new game is saved only when the main screen closes
+    }
+
+    void nameBoxKeepsTwentyBytes() {
+        Session s;
+        s.g.start();
+        Form1& t = *s.g.find<Form1>();
+        t.NAM_Change(QStringLiteral("ゼンタル大帝国の民よ万歳"));
+        QCOMPARE(t.NAM.Text, QStringLiteral("ゼンタル大帝国の民よ"));
+    }
+
+    void answeringNoChangesNothing() {
+        Session s;
+        s.g.start();
+        s.pf.answers = {Answer::No};
+        s.run([&] { s.g.find<Form1>()->N1_Click(); });
+        QVERIFY(s.g.visible(ScreenId::Title));
+        QVERIFY(!s.g.loaded(ScreenId::Main));
+        QCOMPARE(s.g.st.country[0].hp, 0);
+        QCOMPARE(s.g.st.country[1].name, QString());
+    }
+
+    void continueLoadsTheSavedGame() {
+        Session s;
+        GameState saved;
+        saved.newGame(QStringLiteral("続きの国"));
+        saved.day = 42;
+        saveGame(saved, s.pf);
+        s.g.start();
+        s.run([&] {
+            s.g.find<Form1>()->NAM_Change(QStringLiteral("無視される名前"));
+            s.g.find<Form1>()->N2_Click();
+        });
+        QVERIFY(s.pf.shown.empty());
+        QCOMPARE(s.g.st.country[0].name, QStringLiteral("続きの国"));
+        QCOMPARE(s.g.st.day, 42);
+        QCOMPARE(s.g.st.nissu, 0);
+        QVERIFY(s.g.visible(ScreenId::Main));
+    }
+
+    void continueWithoutASaveStaysOnTheTitle() {
+        Session s;
+        s.g.start();
+        s.run([&] { s.g.find<Form1>()->N2_Click(); });
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("続きのデータがありません。")});
+        QVERIFY(s.g.visible(ScreenId::Title));
+        QVERIFY(!s.g.loaded(ScreenId::Main));
+    }
+
+    void quittingEndsWithoutSaving() {
+        Session s;
+        s.g.start();
+        s.run([&] { s.g.find<Form1>()->YA0_Click(); });
+        QVERIFY(s.g.ended());
+        QVERIFY(s.pf.writeOrder.isEmpty());
+    }
+
+    void closingTheWindowEndsWithoutSaving() {
+        Session s;
+        s.g.start();
+        s.run([&] { s.g.Unload(ScreenId::Title); });
+        QVERIFY(s.g.ended());
+        QVERIFY(s.pf.writeOrder.isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TitleTest)
+#include "test_title.moc"

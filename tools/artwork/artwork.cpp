@@ -1,0 +1,101 @@
+#include "artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QHash>
+#include <cstdio>
+
+namespace art {
+
+QPen ink(double width) {
+    QPen pen(kInk, width);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+void fillOutlined(QPainter& p, const QPainterPath& path, const QColor& fill, double width) {
+    p.setPen(width > 0 ? ink(width) : Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+void ellipse(QPainter& p, QPointF centre, double rx, double ry, const QColor& fill, double width) {
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    fillOutlined(p, path, fill, width);
+}
+
+double Dice::next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return (state_ >> 8) / 16777216.0;
+}
+
+// Keeps the most used colours (after a coarse 5-bit cut) and maps every pixel to the
+// nearest of them.
+QImage quantize(const QImage& image, int colours) {
+    const QImage src = image.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x) {
+            const QRgb c = src.pixel(x, y) & 0xF8F8F8;
+            ++counts[c];
+        }
+    QVector<QPair<int, QRgb>> ranked;
+    for (auto it = counts.begin(); it != counts.end(); ++it) ranked.push_back({it.value(), it.key()});
+    std::sort(ranked.begin(), ranked.end(), [](auto a, auto b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
+    QVector<QRgb> table;
+    for (int i = 0; i < ranked.size() && table.size() < colours; ++i)
+        table.push_back(ranked[i].second | 0xFF000000);
+    QImage out(src.size(), QImage::Format_Indexed8);
+    out.setColorTable(table);
+    QHash<QRgb, int> nearest;
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x) {
+            const QRgb c = src.pixel(x, y);
+            auto it = nearest.find(c);
+            if (it == nearest.end()) {
+                int best = 0;
+                long bestD = -1;
+                for (int i = 0; i < table.size(); ++i) {
+                    const long dr = qRed(c) - qRed(table[i]), dg = qGreen(c) - qGreen(table[i]),
+                               db = qBlue(c) - qBlue(table[i]);
+                    const long d = dr * dr * 3 + dg * dg * 4 + db * db * 2;
+                    if (bestD < 0 || d < bestD) bestD = d, best = i;
+                }
+                it = nearest.insert(c, best);
+            }
+            out.setPixel(x, y, static_cast<uint>(*it));
+        }
+    return out;
+}
+
+}  // namespace art
+
+namespace {
+
+bool save(const QImage& image, const QString& path) {
+    if (image.save(path)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets");
+    QDir().mkpath(out + "/pictures");
+    QDir().mkpath(out + "/icons");
+    bool ok = save(art::quantize(art::titlePicture(), 256), out + "/pictures/title.png");
+    for (int i = 0; i <= 13; ++i)
+        ok &= save(art::quantize(art::portrait(i), 256), out + QStringLiteral("/pictures/kao%1.png").arg(i, 2, 10, QChar('0')));
+    for (int i = 0; i < 6; ++i)
+        ok &= save(art::quantize(art::soldierIcon(i), 16), out + QStringLiteral("/pictures/icon%1.png").arg(i));
+    for (int i = 0; i < 2; ++i)
+        ok &= save(art::quantize(art::banner(i), 256), out + QStringLiteral("/pictures/banner%1.png").arg(i));
+    ok &= save(art::quantize(art::endingPicture(), 16), out + "/pictures/ending.png");
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok &= save(art::appIcon(size), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
+    return ok ? 0 : 1;
+}
