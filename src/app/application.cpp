@@ -14,9 +14,13 @@
 #include "ending/ending_view.h"
 #include "title/title_view.h"
 
+// The pictures and the manual are compiled into the view library.
+static void loadResources() { Q_INIT_RESOURCE(assets); }
+
 namespace zentar {
 
 Application::Application() : game_(platform_) {
+    loadResources();
     platform_.onHelp = [this] { openHelp(); };
     platform_.onPump = [this] { syncWindows(); };
 }
@@ -73,8 +77,10 @@ void Application::syncWindows() {
         if (!view) {
             view = makeView(id);
             QWidget* w = view->widget();
-            w->adjustSize();
-            w->setFixedSize(w->sizeHint());
+            if (w->minimumSize() != w->maximumSize()) {  // windows with a menu bar
+                w->adjustSize();
+                w->setFixedSize(w->size());
+            }
             const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
             w->move(screen.center() - w->rect().center());
         }

@@ -8,7 +8,6 @@
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ゼンタル"));
     QApplication::setDesktopFileName(QStringLiteral("zentar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     QApplication::setFont(zentar::gameFont(12));

@@ -21,6 +21,7 @@ Form1::Form1(Game& game) : Screen(game) {
     Image1.picture = PictureId::Title;
     Label1[1] = at<Label>(120, 4200, 2985, 345);
     Label1[1].Caption = titleCredit();
+    Label1[1].ForeColor = {255, 255, 255};
 }
 
 void Form1::Form_Load() { g.st.kaigyo = QStringLiteral("\r\n"); }

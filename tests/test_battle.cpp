@@ -1,0 +1,456 @@
+#include <QTest>
+
+#include "battle_support.h"
+#include "platform/keys.h"
+
+using namespace zentar;
+
+class BattleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldsTheArmies_data() {
+        QTest::addColumn<int>("heisi");
+        QTest::addColumn<int>("sprites");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("2") << 2 << 3;
+        QTest::newRow("255") << 255 << 256;
+    }
+    void fieldsTheArmies() {
+        QFETCH(int, heisi);
+        QFETCH(int, sprites);
+        BattleSession s(1, heisi, 3);
+        s.pf.useSeed(7);
+        Form3& b = s.open();
+        int shown = 0;
+        for (const Picture& p : b.HEIM) shown += p.Visible;
+        QCOMPARE(shown, sprites);
+        QCOMPARE(b.bm.nokori[kPlayer], heisi);
+        QCOMPARE(b.bm.nokori[kRival], 3);
+        for (int i = 0; i < sprites; ++i) {
+            QCOMPARE(b.bm.mato[kPlayer][i], i);
+            QCOMPARE(b.bm.heihp[kPlayer][i], 736);
+            QCOMPARE(b.HEIM[i].picture, icon(0));
+            QCOMPARE(b.HEIM[i].Width, 255.0f);
+        }
+        for (int i = sprites; i < kSoldiers; ++i) QCOMPARE(b.bm.heihp[kPlayer][i], 0);
+        QCOMPARE(b.bm.kou[kPlayer], 42);
+        QCOMPARE(b.bm.bou[kRival], 36);
+        QCOMPARE(b.bm.ketu[kRival], 5);
+        QCOMPARE(s.pf.reseeds, 1);
+        QVERIFY(b.Timer1.Enabled);
+        QVERIFY(!b.snk.Enabled);
+        QCOMPARE(b.Timer1.Interval, 100);
+        QCOMPARE(b.bm.koma, -1);
+        QCOMPARE(b.HYO.picture, kao(0));
+    }
+
+    void spreadsTheSoldiersNearSoldierZero() {
+        BattleSession s(2, 2, 2);
+        s.pf.script({0.5f, 0.25f, 0.0f, 0.999f, 0.5f, 0.5f, 1.0f / 1024, 0.0f});
+        Form3& b = s.open();
+        QCOMPARE(b.HEIM[1].Left, 7100.0f);
+        QCOMPARE(b.HEIM[1].Top, 2481.25f);
+        QCOMPARE(b.HEIM[2].Left, 7200.0f);
+        QCOMPARE(b.HEIM[2].Top, static_cast<float>(4005.0 * double(0.999f) + 1480));
+        QCOMPARE(b.HEIT[1].Left, 220.0f);
+        QCOMPARE(b.HEIT[2].Left, static_cast<float>(200.0 / 1024 + 120));
+        QCOMPARE(b.HEIT[2].Top, 1480.0f);
+        QCOMPARE(b.HEIT[1].picture, icon(2));
+        QVERIFY(s.pf.draws.empty());
+    }
+
+    void talkLinesOfEveryRival_data() {
+        QTest::addColumn<int>("rival");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("picture");
+        const int table[13][3] = {{80, 64, 1}, {74, 86, 2}, {62, 75, 1}, {68, 71, 1}, {76, 68, 1},
+                                  {54, 58, 3}, {75, 80, 1}, {72, 81, 2}, {68, 65, 3}, {90, 69, 2},
+                                  {32, 60, 5}, {37, 74, 4}, {79, 79, 4}};
+        for (int r = 1; r <= 13; ++r)
+            QTest::addRow("rival %d", r) << r << table[r - 1][0] << table[r - 1][1] << table[r - 1][2];
+    }
+    void talkLinesOfEveryRival() {
+        QFETCH(int, rival);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(int, picture);
+        BattleSession s(rival, 1, 1);
+        Form3& b = s.open();
+        QCOMPARE(b.bm.mesnaga[0], first);
+        QCOMPARE(b.bm.mesnaga[1], second);
+        QCOMPARE(b.HEIT[0].picture, icon(picture));
+        QCOMPARE(s.g.st.talk[0], battleTalk(rival)[0]);
+    }
+
+    void talkKeepsItsMarks() {
+        const auto t11 = battleTalk(11);
+        QCOMPARE(t11[0], QStringLiteral("･･････ゴジラさん？"));
+        QVERIFY(battleTalk(7)[0].contains(QString(16, u' ') + QStringLiteral("変なの。")));
+        QVERIFY(battleTalk(6)[0].endsWith(QChar(0x3000)));
+        QVERIFY(battleTalk(1)[0].contains(QStringLiteral("。 こいつ")));
+        QVERIFY(battleTalk(0)[0].isEmpty());
+    }
+
+    void eachBattleStartsAfresh() {
+        BattleSession s(1, 1, 1);
+        Form3& first = s.open();
+        first.bm.heihp[kRival][200] = 55;
+        s.run([&] { s.g.Unload(ScreenId::Battle); });
+        s.g.st.country[1].heisi = 5;
+        s.pf.useSeed(1);
+        Form3& second = s.open();
+        QCOMPARE(second.bm.heihp[kRival][200], 0);
+        QCOMPARE(second.bm.heihp[kRival][6], 0);
+        QCOMPARE(second.bm.heihp[kRival][5], 529);
+    }
+
+    void openingTypesBothLinesThenFlashes() {
+        BattleSession s(11, 1, 1);  // line 0 is 12 characters, line 1 is 40
+        Form3& b = s.open();
+        auto tick = [&] { s.run([&] { b.Timer1_Timer(); }); };
+        tick();
+        QCOMPARE(b.mes.Caption, QStringLiteral("･"));
+        QCOMPARE(b.kab.Top, 3450.0f);  // the panel slid in on the first tick
+        QCOMPARE(b.bm.koma, 0);
+        QCOMPARE(b.Image1[0].picture, fe1(0));
+        int ticks = 1;
+        while (b.bm.gyou == 0) tick(), ++ticks;
+        QCOMPARE(ticks, 12 + 19);
+        QCOMPARE(b.HYO.picture, kao(11));
+        QCOMPARE(b.mes.Caption, QString());
+        QCOMPARE(b.kab.Top, 3450.0f);  // out and in again
+        ticks = 0;
+        while (b.bm.gyou == 1) tick(), ++ticks;
+        QCOMPARE(ticks, 40 + 19);
+        QCOMPARE(b.kab.Top, 5950.0f);  // out of sight for the flash
+        s.run([&] { b.Form_KeyDown(kVkReturn); });
+        QVERIFY(!b.HANDAN.Visible);
+        s.pf.useSeed(5);
+        ticks = 0;
+        Rgb last{-1, -1, -1};
+        while (b.Timer1.Enabled) {
+            tick();
+            ++ticks;
+            QVERIFY(!(b.FIGHT.ForeColor == last));
+            last = b.FIGHT.ForeColor;
+            QCOMPARE(b.Timer1.Interval, 100);
+            if (b.Timer1.Enabled) QVERIFY(b.FIGHT.Visible);
+        }
+        QCOMPARE(ticks, 51);
+        QVERIFY(!b.FIGHT.Visible);
+        QVERIFY(b.snk.Enabled);
+        QCOMPARE(b.kab.Top, 5950.0f);
+    }
+
+    void panelSlides() {
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.sub1();
+        QCOMPARE(b.kab.Top, 3450.0f);
+        b.sub1();
+        QCOMPARE(b.kab.Top, 3450.0f);  // already above its resting line: it stays
+        b.kab.Top = 3450;
+        b.sub2();
+        QCOMPARE(b.kab.Top, 5950.0f);
+        b.sub2();
+        QCOMPARE(b.kab.Top, 5950.0f);
+    }
+
+    void bannerAlternates() {
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        for (int call = 1; call <= 40; ++call) {
+            b.HAI();
+            const int k = (call - 1) % 20;
+            QCOMPARE(b.bm.koma, k);
+            QCOMPARE(b.Image1[1].picture, fe1(k < 10 ? 0 : 1));
+        }
+    }
+
+    void clampKeepsSpritesOnTheField() {
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.jin = kRival;
+        b.bm.ban = 0;
+        place(b.HEIT[0], -50, 100);
+        b.HITORI();
+        QCOMPARE(b.HEIT[0].Left, 0.0f);
+        QCOMPARE(b.HEIT[0].Top, 1455.0f);
+        b.bm.jin = kPlayer;
+        place(b.HEIM[0], 9000, 9000);
+        b.HITORI();
+        QCOMPARE(b.HEIM[0].Left, 7680.0f - 255);
+        QCOMPARE(b.HEIM[0].Top, 5685.0f - 255);
+        b.bm.jin = 2;
+        place(b.HEIM[0], -1, -1);
+        b.HITORI();
+        QCOMPARE(b.HEIM[0].Left, -1.0f);
+    }
+
+    // One player soldier and one rival soldier that does not move (ketu 0).
+    void playerMovement_data() {
+        QTest::addColumn<float>("gap");
+        QTest::addColumn<float>("left");
+        QTest::newRow("exactly 3 × ketu snaps") << 30.0f << 3000.0f;
+        QTest::newRow("one more steps left") << 31.0f << 3031.0f - 15.0f;
+        QTest::newRow("from the left steps right") << -31.0f << 2969.0f + 25.0f;
+    }
+    void playerMovement() {
+        QFETCH(float, gap);
+        QFETCH(float, left);
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.ketu = {10, 0};
+        place(b.HEIT[0], 3000, 3000);
+        place(b.HEIM[0], 3000 + gap, 3000);
+        s.pf.script({0.5f, 0.0f, 0.0f});  // the step (when one is taken), then two strikes
+        if (gap == 30.0f) s.pf.draws.pop_front();
+        s.tick();
+        QCOMPARE(b.HEIM[0].Left, left);
+        QCOMPARE(b.HEIM[0].Top, 3000.0f);
+        QCOMPARE(s.pf.beeps, 2);
+    }
+
+    void rivalMovesExactlyThreeTimesKetu() {
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 7};
+        place(b.HEIM[0], 3000, 3000);
+        place(b.HEIT[0], 3000 - 21, 3000 - 100);
+        s.pf.useSeed(8);
+        s.tick();
+        QCOMPARE(b.HEIT[0].Left, 3000.0f);  // exactly 21 away: the step lands on the target
+        QCOMPARE(b.HEIT[0].Top, 2921.0f);
+        place(b.HEIT[0], 3000 - 20, 2000);
+        s.tick();
+        QCOMPARE(b.HEIT[0].Left, 3000.0f);  // closer than 21: snaps
+        QCOMPARE(b.HEIT[0].Top, 2021.0f);
+    }
+
+    void strikeTestIncludesTheEdges_data() {
+        QTest::addColumn<float>("dx");
+        QTest::addColumn<float>("dy");
+        QTest::addColumn<bool>("hits");
+        QTest::newRow("centre on left edge") << -127.5f << 0.0f << true;
+        QTest::newRow("centre on right edge") << 127.5f << 0.0f << true;
+        QTest::newRow("just beyond the right") << 128.0f << 0.0f << false;
+        QTest::newRow("centre on bottom edge") << 0.0f << 127.5f << true;
+        QTest::newRow("just above the top") << 0.0f << -128.0f << false;
+    }
+    void strikeTestIncludesTheEdges() {
+        QFETCH(float, dx);
+        QFETCH(float, dy);
+        QFETCH(bool, hits);
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};  // nobody moves
+        place(b.HEIM[0], 3000, 3000);
+        place(b.HEIT[0], 3000 + dx, 3000 + dy);
+        s.pf.useSeed(3);
+        s.tick();
+        QCOMPARE(b.HEIT[0].Left, 3000 + dx);
+        QCOMPARE(s.pf.beeps, hits ? 2 : 0);  // the test is the same both ways round
+    }
+
+    void damageOfOneAndOfNothing_data() {
+        QTest::addColumn<int>("kou");
+        QTest::addColumn<int>("bou");
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("loss");
+        QTest::newRow("defence larger: exactly 1") << 10 << 30 << 0.9f << 1;
+        QTest::newRow("bracket zero: nothing") << 10 << 20 << 0.9f << 0;
+        QTest::newRow("0.5 rounds to even") << 10 << 19 << 0.5f << 0;
+        QTest::newRow("1.5 rounds to even") << 10 << 17 << 0.5f << 2;
+        QTest::newRow("a small strike") << 10 << 19 << 0.25f << 0;
+        QTest::newRow("ordinary") << 100 << 50 << 0.25f << 38;
+    }
+    void damageOfOneAndOfNothing() {
+        QFETCH(int, kou);
+        QFETCH(int, bou);
+        QFETCH(float, r);
+        QFETCH(int, loss);
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};
+        place(b.HEIM[0], 3000, 3000);
+        place(b.HEIT[0], 3000, 3000);
+        b.bm.kou = {kou, 0};
+        b.bm.bou = {0, bou};
+        b.bm.heihp[kRival][0] = 530;
+        s.pf.script({r, 0.0f});
+        s.tick();
+        QCOMPARE(b.bm.heihp[kRival][0], 530 - loss);
+        QCOMPARE(s.pf.beeps, 2);
+    }
+
+    void fallenTargetIsReplacedFromTheFirstHeisi() {
+        BattleSession s(1, 1, 3);
+        s.pf.repeat(0.5f, 6);  // the rival's three extra soldiers
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};
+        b.bm.heihp[kRival][0] = 0;
+        b.bm.heihp[kRival][1] = 0;
+        b.bm.mato[kPlayer][0] = 0;
+        // r × 3: 0.1 → 0 (fallen), 0.4 → 1 (fallen), 0.7 → 2 (stands)
+        s.pf.script({0.1f, 0.4f, 0.7f});
+        s.pf.useSeed(1);
+        s.tick();
+        QCOMPARE(b.bm.mato[kPlayer][0], 2);
+        QCOMPARE(b.bm.nokori[kRival], 3);  // deaths are counted by the clock only
+    }
+
+    void aTargetNobodyCanDrawEndsTheTurn() {
+        BattleSession s(1, 1, 3);
+        s.pf.repeat(0.5f, 6);
+        Form3& b = s.open();
+        for (int i = 0; i < 3; ++i) b.bm.heihp[kRival][i] = 0;  // only soldier 3 stands
+        b.bm.mato[kPlayer][0] = 1;
+        const float before = b.HEIM[0].Left;
+        s.pf.useSeed(4);
+        s.tick();
+        QCOMPARE(b.HEIM[0].Left, before);
+        QCOMPARE(b.bm.mato[kPlayer][0], 1);
+    }
+
+    void killCountedOnceAndTheRestOfTheSideWaits() {
+        BattleSession s(1, 2, 1);
+        s.pf.repeat(0.0f, 4);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};
+        for (int i = 0; i <= 2; ++i) place(b.HEIM[i], 3000, 3000);
+        place(b.HEIT[0], 3000, 3000);
+        b.bm.heihp[kRival][0] = 1;
+        b.bm.kou = {100, 100};
+        b.bm.bou = {0, 0};
+        b.bm.mato[kPlayer] = {};
+        s.pf.script({0.5f});
+        std::int32_t nokori = -1;
+        bool visible = true;
+        s.pf.onMessage = [&](const QString&) {  // the battle is still there during the message
+            nokori = b.bm.nokori[kRival];
+            visible = b.HEIT[0].Visible;
+        };
+        s.tick();
+        QCOMPARE(nokori, 0);
+        QVERIFY(!visible);
+        QCOMPARE(s.pf.beeps, 1);  // soldiers 1 and 2 did nothing
+        QCOMPARE(s.g.st.country[1].win, 1);
+        QVERIFY(!s.g.loaded(ScreenId::Battle));
+    }
+
+    void bothSidesBeatenInOneTick() {
+        BattleSession s(13, 1, 2);
+        s.pf.repeat(0.0f, 4);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};
+        place(b.HEIM[0], 3000, 3000);
+        for (int i = 0; i <= 2; ++i) place(b.HEIT[i], 3000, 3000);
+        b.bm.heihp[kRival] = {};
+        b.bm.heihp[kRival][0] = 1;  // the last counted soldier
+        b.bm.heihp[kRival][1] = 50;  // a survivor
+        b.bm.nokori[kRival] = 1;
+        b.bm.mato[kPlayer][0] = 0;
+        b.bm.mato[kRival][1] = 0;
+        b.bm.heihp[kPlayer][0] = 1;
+        b.bm.kou = {100, 100};
+        b.bm.bou = {0, 0};
+        s.g.st.country[0].gold = 1000000;
+        s.g.st.country[13].gold = 100000000;
+        s.pf.script({0.5f, 0.5f});
+        s.tick();
+        QCOMPARE(s.pf.texts(),
+                 (QStringList{QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！"),
+                              QStringLiteral("勝利！！\r\n33400000￥もぎ取った！！")}));
+        QCOMPARE(s.g.st.country[0].gold, 800000 + 33400000);
+        QCOMPARE(s.g.st.country[13].gold, 100200000 - 33400000);
+        QCOMPARE(s.g.st.country[13].win, 1);
+        QVERIFY(!s.g.loaded(ScreenId::Battle));
+        QVERIFY(!s.g.loaded(ScreenId::Main));
+        QVERIFY(s.g.visible(ScreenId::Ending));
+        QCOMPARE(s.pf.store.value("win13"), QStringLiteral("1"));  // saved before the ending
+    }
+
+    void settlements_data() {
+        QTest::addColumn<bool>("won");
+        QTest::addColumn<int>("myGold");
+        QTest::addColumn<int>("rivalGold");
+        QTest::addColumn<int>("myAfter");
+        QTest::addColumn<int>("rivalAfter");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("defeat") << false << 1000000 << 255000 << 800000 << 455000
+                                << QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！");
+        QTest::newRow("victory") << true << 1000000 << 255000 << 1085000 << 170000
+                                 << QStringLiteral("勝利！！\r\n85000￥もぎ取った！！");
+        QTest::newRow("ten yen") << true << 0 << 10 << 3 << 7 << QStringLiteral("勝利！！\r\n3￥もぎ取った！！");
+        QTest::newRow("two yen") << true << 0 << 2 << 0 << 2 << QStringLiteral("勝利！！\r\n0￥もぎ取った！！");
+        QTest::newRow("negative budget lost") << false << -7 << 0 << -6 << -1
+                                              << QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！");
+        QTest::newRow("saturates") << true << 2147483000 << 3000 << 2147483647 << 2000
+                                   << QStringLiteral("勝利！！\r\n1000￥もぎ取った！！");
+    }
+    void settlements() {
+        QFETCH(bool, won);
+        QFETCH(int, myGold);
+        QFETCH(int, rivalGold);
+        QFETCH(int, myAfter);
+        QFETCH(int, rivalAfter);
+        QFETCH(QString, text);
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        s.g.st.country[0].gold = myGold;
+        s.g.st.country[1].gold = rivalGold;
+        b.bm.heihp[won ? kRival : kPlayer][0] = 0;
+        b.bm.nokori[won ? kRival : kPlayer] = 0;
+        s.pf.useSeed(2);
+        s.tick();
+        QCOMPARE(s.pf.texts(), QStringList{text});
+        QCOMPARE(s.g.st.country[0].gold, myAfter);
+        QCOMPARE(s.g.st.country[1].gold, rivalAfter);
+        QCOMPARE(s.g.st.country[1].win, won ? 1 : 0);
+        QVERIFY(s.g.visible(ScreenId::Main));
+        QVERIFY(!s.g.loaded(ScreenId::Battle));
+    }
+
+    void heisiZeroIsSettledOnTheFirstTick() {
+        BattleSession s(1, 0, 1);
+        s.open();
+        s.pf.useSeed(1);
+        s.tick();
+        QCOMPARE(s.g.st.country[0].gold, 800000);
+    }
+
+    void mainScreenKeepsItsOldTextAndItsClock() {
+        BattleSession s(1, 1, 1);
+        s.g.st.kunren = 7;
+        s.g.st.nissu = 3;
+        Form3& b = s.open();
+        Form2& m = *s.g.find<Form2>();
+        s.run([&] { m.Timer1_Timer(); });
+        const QString before = m.ST.Text;
+        s.g.st.tokei = -1;
+        s.pf.useSeed(9);
+        s.run([&] { m.Timer2_Timer(); });  // the hidden main screen still passes days
+        QCOMPARE(s.g.st.day, 1);
+        b.bm.nokori[kRival] = 0;
+        b.bm.heihp[kRival][0] = 0;
+        s.tick();
+        QVERIFY(s.g.visible(ScreenId::Main));
+        QCOMPARE(s.g.find<Form2>(), &m);  // shown again, not set up again
+        QCOMPARE(m.ST.Text, before);
+    }
+
+    void closeBoxEndsTheBattleWithoutSettling() {
+        BattleSession s(1, 1, 1);
+        s.open();
+        s.run([&] { s.battle().QueryUnload(); });
+        QVERIFY(!s.g.loaded(ScreenId::Battle));
+        QVERIFY(s.g.visible(ScreenId::Main));
+        QCOMPARE(s.g.st.country[0].gold, 1000000);
+        QVERIFY(s.pf.shown.empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(BattleTest)
+#include "test_battle.moc"

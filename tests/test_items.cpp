@@ -1,0 +1,409 @@
+#include <QTest>
+
+#include "battle/item_chooser.h"
+#include "battle_support.h"
+#include "platform/keys.h"
+
+using namespace zentar;
+
+namespace {
+
+// A small battle paused in its menu: four player soldiers against three rivals.
+struct ItemSession : BattleSession {
+    ItemSession(int rival = 1) : BattleSession(rival, 3, 2) {
+        pf.repeat(0.5f, 10);
+        Form3& b = open();
+        skipOpening();
+        run([&] { b.Form_KeyDown(kVkReturn); });
+        pf.shown.clear();
+        pf.shapes.clear();
+    }
+    // Uses an inventory text through the chooser.
+    void use(const QString& text) {
+        run([&] {
+            battle().SENPO_Click(2);
+            battle().II_Click();
+        });
+        g.st.sentaku = text;
+        run([&] { g.find<Form7>()->Command1_Click(); });
+    }
+    Form3& b() { return battle(); }
+};
+
+using Draw = void (Form3::*)();
+
+}  // namespace
+
+class ItemsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void animationsDrawTheirShapes_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("holds");
+        QTest::newRow("act1") << 0 << 5001 << 0;
+        QTest::newRow("act2") << 1 << 2001 << 0;
+        QTest::newRow("ACT3") << 2 << 2001 << 0;
+        QTest::newRow("ACT4") << 3 << 2001 << 0;
+        QTest::newRow("ACT5") << 4 << 5002 << 1;
+        QTest::newRow("act6") << 5 << 5002 << 1;
+        QTest::newRow("ACT7") << 6 << 5002 << 1;
+        QTest::newRow("ACT8") << 7 << 21 * 51 * 41 << 1;
+    }
+    void animationsDrawTheirShapes() {
+        QFETCH(int, which);
+        QFETCH(int, count);
+        QFETCH(int, holds);
+        const Draw draws[] = {&Form3::act1, &Form3::act2, &Form3::ACT3, &Form3::ACT4,
+                              &Form3::ACT5, &Form3::act6, &Form3::ACT7, &Form3::ACT8};
+        ItemSession s;
+        Form3& b = s.b();
+        s.run([&] { b.SENPO_Click(2); b.II_Click(); });
+        const BattleModel before = b.bm;
+        s.pf.useSeed(11);
+        s.pf.clears = 0;
+        (b.*draws[which])();
+        QCOMPARE(int(s.pf.shapes.size()), count);
+        QCOMPARE(s.pf.holds, holds);
+        QCOMPARE(s.pf.clears, 2);
+        QVERIFY(s.g.visible(ScreenId::Chooser));  // shown again at the end
+        QVERIFY(b.kab.Visible);
+        QCOMPARE(b.bm.heihp, before.heihp);
+        QCOMPARE(b.bm.kou, before.kou);
+    }
+
+    void ringsAndBarsAreFixedPictures() {
+        ItemSession s;
+        Form3& b = s.b();
+        b.act2();
+        const Shape first = s.pf.shapes.front(), last = s.pf.shapes.back();
+        QCOMPARE(first.x2, 0.0f);
+        QCOMPARE(first.colour, (Rgb{0, 0, 0}));
+        QCOMPARE(last.x2, 6000.0f);
+        QCOMPARE(last.colour, (Rgb{0, 0, 255}));
+        QCOMPARE(first.x1, 3840.0f);
+        QCOMPARE(first.y1, 2842.5f);
+        s.pf.shapes.clear();
+        b.ACT4();
+        QCOMPARE(s.pf.shapes.back().colour, (Rgb{255, 0, 0}));
+        s.pf.shapes.clear();
+        b.ACT7();
+        QCOMPARE(s.pf.shapes[0].colour, (Rgb{0, 255, 255}));
+        QCOMPARE(s.pf.shapes[0].x1, 3838.0f);
+        QCOMPARE(s.pf.shapes[0].x2, 3840.0f);
+        QCOMPARE(s.pf.shapes[1].x1, 3842.0f);
+        QCOMPARE(s.pf.shapes.back().colour, (Rgb{0, 0, 0}));
+        QCOMPARE(s.pf.shapes.back().x2, 3840.0f - 5000);
+        QCOMPARE(s.pf.shapes.back().y2, 5685.0f);
+    }
+
+    void randomAnimationsDrawInOrder() {
+        ItemSession s;
+        Form3& b = s.b();
+        s.pf.script({0.5f, 0.25f, 1.0f / 255, 0.5f, 0.0f});
+        s.pf.useSeed(1);
+        b.act1();
+        const Shape c = s.pf.shapes.front();
+        QCOMPARE(c.x1, 3840.0f);
+        QCOMPARE(c.y1, 5685.0f / 4);
+        QCOMPARE(c.x2, 300.0f);
+        QCOMPARE(c.colour, (Rgb{1, 128, 0}));  // 127.5 rounds to even 128
+        s.pf.shapes.clear();
+        s.pf.script({0.5f, 0.5f, 0.75f});
+        b.ACT8();
+        QCOMPARE(s.pf.shapes[0].colour, (Rgb{95, 95, 255}));
+        QCOMPARE(s.pf.shapes[0].x1, 3840.0f);
+        QCOMPARE(s.pf.shapes[0].y1, -100.0f);
+        QCOMPARE(s.pf.shapes[0].x2, 3940.0f);
+        QCOMPARE(s.pf.shapes[40].x1, 3880.0f);
+    }
+
+    void chooserListsTheInventory() {
+        ItemSession s;
+        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        Form7& c = *s.g.find<Form7>();
+        QCOMPARE(c.AITEM.List.size(), 30);
+        QCOMPARE(c.AITEM.List[0], QStringLiteral("ライフガード 1"));
+        QCOMPARE(c.AITEM.List[1], QStringLiteral("爆弾 1"));
+        QCOMPARE(c.AITEM.List[2], QString());
+        QCOMPARE(c.ITE.Text, QStringLiteral("0"));
+        QCOMPARE(c.Timer1.Interval, 100);
+        s.g.st.sentaku = QStringLiteral("stale");
+        s.run([&] { c.AITEM_Click(1); c.Timer1_Timer(); });
+        QCOMPARE(s.g.st.sentaku, QStringLiteral("爆弾 1"));
+        QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
+        s.run([&] { c.AITEM_Click(5); c.Timer1_Timer(); });
+        QCOMPARE(s.g.st.sentaku, QString());
+    }
+
+    void usingBeforeTheFirstTickTakesTheLastChoice() {
+        ItemSession s;
+        s.g.st.sentaku = QStringLiteral("爆弾 1");
+        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        s.pf.useSeed(6);
+        s.run([&] { s.g.find<Form7>()->Command1_Click(); });
+        QCOMPARE(s.g.st.slot[2].kosuu, 4);
+        QVERIFY(s.g.enabled(ScreenId::Battle));
+        QVERIFY(!s.g.loaded(ScreenId::Chooser));
+    }
+
+    void lifeGuardHealsTheLivingUpToTheCap() {
+        ItemSession s;
+        s.g.st.country[0].hp = 700;
+        s.b().bm.heihp[kPlayer] = {};
+        for (int i = 0; auto v : {100, 300, 0, -20}) s.b().bm.heihp[kPlayer][i++] = v;
+        s.use(QStringLiteral("ライフガード 1"));
+        const auto& hp = s.b().bm.heihp[kPlayer];
+        QCOMPARE((QList<int>{hp[0], hp[1], hp[2], hp[3]}), (QList<int>{700, 700, 0, 0}));
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("あなたの兵士はＨＰが600回復した！")});
+        QCOMPARE(s.g.st.slot[1].kosuu, 4);
+        QCOMPARE(s.b().MOMIR.Caption, QStringLiteral("対決国の様子"));  // the report shows as before
+        QVERIFY(s.b().sinti.Text.contains(QStringLiteral("兵士1　ＨＰ700/700")));
+        QVERIFY(!s.b().snk.Enabled);
+    }
+
+    void nurseCallRaisesOnlyThoseAtExactlyZero() {
+        ItemSession s;
+        s.g.st.slot[3] = {QStringLiteral("ナースコール 2"), 1};
+        auto& hp = s.b().bm.heihp[kPlayer];
+        hp[0] = 0;
+        hp[1] = -5;
+        hp[2] = 0;
+        hp[3] = 100;
+        s.b().bm.nokori[kPlayer] = 1;
+        s.b().HEIM[0].Visible = s.b().HEIM[2].Visible = false;
+        s.pf.script({0.2f, 0.2f, 0.5f, 0.2f});  // d = 1, 1, 2, 1
+        s.use(QStringLiteral("ナースコール 2"));
+        QCOMPARE(hp[0], 600);
+        QCOMPARE(hp[1], 0);  // below zero is passed over, then lifted to 0
+        QCOMPARE(hp[2], 0);
+        QCOMPARE(hp[3], 100);
+        QCOMPARE(s.b().bm.nokori[kPlayer], 2);
+        QVERIFY(s.b().HEIM[0].Visible);
+        QVERIFY(!s.b().HEIM[2].Visible);
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("運のいい力尽きた兵士はＨＰが600回復した！")});
+        QCOMPARE(s.g.st.slot[3].item, QString());
+    }
+
+    void godVoiceRevivesEveryone() {
+        ItemSession s;
+        s.g.st.slot[3] = {QStringLiteral("ゴッドボイス 1"), 2};
+        auto& hp = s.b().bm.heihp[kPlayer];
+        hp[1] = 0;
+        hp[2] = -40;
+        s.b().HEIM[1].Visible = s.b().HEIM[2].Visible = false;
+        s.b().bm.nokori[kPlayer] = 1;
+        s.use(QStringLiteral("ゴッドボイス 1"));
+        for (int i = 0; i <= 3; ++i) QCOMPARE(hp[i], 736);
+        QCOMPARE(s.b().bm.nokori[kPlayer], 3);
+        QVERIFY(s.b().HEIM[2].Visible);
+        QCOMPARE(s.pf.effects, 3);
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("あなたのすべての兵士はＨＰが1000回復した！")});
+    }
+
+    void godVoiceOfPotencyZeroCountsNobodyBack() {
+        ItemSession s;
+        s.g.st.slot[3] = {QStringLiteral("ゴッドボイス 0"), 1};
+        s.b().bm.heihp[kPlayer][1] = 0;
+        s.b().HEIM[1].Visible = false;
+        s.b().bm.nokori[kPlayer] = 2;
+        s.use(QStringLiteral("ゴッドボイス 0"));
+        QCOMPARE(s.b().bm.nokori[kPlayer], 2);
+        QVERIFY(!s.b().HEIM[1].Visible);
+    }
+
+    void statGoods_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("after");  // kou, bou, ketu of the player
+        QTest::addColumn<QString>("message");
+        QTest::newRow("protein 3") << QStringLiteral("プロテイン 3") << QList<int>{102, 5, 11}
+                                   << QStringLiteral("兵士は攻撃力が60増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
+        QTest::newRow("necklace 1") << QStringLiteral("鋼鉄の首飾り 1") << QList<int>{42, 45, 4}
+                                    << QStringLiteral("兵士は防御力が20増加した！\r\nが、重いため多少決断力が鈍った！");
+        QTest::newRow("quick run 9") << QStringLiteral("クイックラン 9") << QList<int>{-18, 25, 191}
+                                     << QStringLiteral("兵士は決断力が180増加した！\r\nが、薬物使用してラリッてるため多少攻撃力が下がった！");
+        QTest::newRow("non-digit potency") << QStringLiteral("プロテイン x") << QList<int>{42, 25, 11}
+                                           << QStringLiteral("兵士は攻撃力が0増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
+    }
+    void statGoods() {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, after);
+        QFETCH(QString, message);
+        ItemSession s;
+        s.g.st.slot[3] = {text, 1};
+        s.use(text);
+        const BattleModel& m = s.b().bm;
+        QCOMPARE((QList<int>{m.kou[kPlayer], m.bou[kPlayer], m.ketu[kPlayer]}), after);
+        QCOMPARE(s.pf.texts(), QStringList{message});
+    }
+
+    void bombHitsTheLivingRivals() {
+        ItemSession s;
+        s.g.st.slot[3] = {QStringLiteral("爆弾 2"), 1};
+        auto& hp = s.b().bm.heihp[kRival];
+        hp[0] = 529;
+        hp[1] = 100;
+        hp[2] = 0;
+        s.b().bm.nokori[kRival] = 1;
+        s.pf.useSeed(3);
+        s.pf.draws.clear();
+        // act1 takes 5001 × 5 draws; then one per living rival.
+        s.pf.repeat(0.1f, 5001 * 5);
+        s.pf.script({0.5f, 0.25f});
+        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        s.g.st.sentaku = QStringLiteral("爆弾 2");
+        s.run([&] { s.g.find<Form7>()->Command1_Click(); });
+        QCOMPARE(hp[0], 229);
+        QCOMPARE(hp[1], 0);
+        QCOMPARE(s.b().bm.nokori[kRival], 0);
+        QVERIFY(!s.b().HEIT[1].Visible);
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("単純人間兵士は爆風を受け約600ダメージ！")});
+    }
+
+    void usingUpConsumesTwinsAndFillsGaps() {
+        ItemSession s;
+        auto& slot = s.g.st.slot;
+        slot[1] = {QStringLiteral("爆弾 1"), 2};
+        slot[2] = {};
+        slot[3] = {};
+        slot[4] = {QStringLiteral("爆弾 1"), 3};
+        slot[5] = {QStringLiteral("ライフガード 1"), 1};
+        s.pf.useSeed(2);
+        s.use(QStringLiteral("爆弾 1"));
+        QCOMPARE(slot[1].kosuu, 1);
+        QCOMPARE(slot[4].kosuu, 2);
+        QCOMPARE(slot[3].item, QStringLiteral("爆弾 1"));  // copied one slot down, count 0
+        QCOMPARE(slot[3].kosuu, 0);
+        QCOMPARE(slot[2].item, QString());
+        s.run([&] { s.b().Form_KeyDown(kVkReturn); });
+        s.use(QStringLiteral("ライフガード 1"));
+        QCOMPARE(slot[5].item, QString());
+        QCOMPARE(slot[4].item, QStringLiteral("爆弾 1"));
+    }
+
+    void lastItemOfASlotLeavesItsNeighboursName() {
+        ItemSession s;
+        s.g.st.slot[1] = {QStringLiteral("ライフガード 1"), 1};
+        s.use(QStringLiteral("ライフガード 1"));
+        QCOMPARE(s.g.st.slot[1].item, QStringLiteral("爆弾 1"));
+        QCOMPARE(s.g.st.slot[1].kosuu, 0);
+        QCOMPARE(s.g.st.slot[2].kosuu, 5);
+        s.run([&] {
+            s.b().SENPO_Click(2);
+            s.b().II_Click();
+        });
+        Form7& c = *s.g.find<Form7>();
+        QCOMPARE(c.AITEM.List[0], QStringLiteral("爆弾 1"));
+        QCOMPARE(c.AITEM.List[1], QStringLiteral("爆弾 1"));
+        s.run([&] { c.AITEM_Click(0); c.Timer1_Timer(); });
+        QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
+    }
+
+    void emptyChoiceChangesNothingButStillClamps() {
+        ItemSession s;
+        s.b().bm.heihp[kRival][0] = -3;
+        const auto before = s.g.st.slot;
+        s.use(QString());
+        QCOMPARE(s.b().bm.heihp[kRival][0], 0);
+        QVERIFY(s.pf.shown.empty());
+        for (int i = 1; i <= 30; ++i) QCOMPARE(s.g.st.slot[i].kosuu, before[i].kosuu);
+    }
+
+    void laughingBagOutcomes_data() {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<QStringList>("messages");
+        const QString br = QStringLiteral("\r\n");
+        QTest::newRow("0 fails") << 0.05f << QStringList{QStringLiteral("あら？失敗しちゃった。") + br + QStringLiteral("なんにも起こらなかった！")};
+        QTest::newRow("1") << 0.15f << QStringList{QStringLiteral("必殺！！") + br + QStringLiteral("呪いの真空切り！！"), QStringLiteral("全ての兵士は旋風を受け約３００ダメージ！")};
+        QTest::newRow("2") << 0.25f << QStringList{QStringLiteral("きえーーー！") + br + QStringLiteral("回復のしずくーーー！！"), QStringLiteral("あなたの兵士はＨＰが回復した！")};
+        QTest::newRow("3") << 0.35f << QStringList{QStringLiteral("泣く子も黙る！") + br + QStringLiteral("驚異の攻撃力アーップ！"), QStringLiteral("兵士は攻撃力が４０増加した！")};
+        QTest::newRow("4") << 0.45f << QStringList{QStringLiteral("特技！！") + br + QStringLiteral("恐怖の雷攻撃ー！"), QStringLiteral("単純人間兵士は雷撃を受け約1000ダメージ！")};
+        QTest::newRow("5") << 0.55f << QStringList{QStringLiteral("禁呪！！") + br + QStringLiteral("地獄の精神ダメージ！"), QStringLiteral("がびーん！") + br + QStringLiteral("皆の兵士は落ち込んだ！　素早さダウン！！")};
+        QTest::newRow("6") << 0.65f << QStringList{QStringLiteral("一撃！！") + br + QStringLiteral("最悪な防御力ダウーン！！"), QStringLiteral("兵士は防御力が４０低下した！")};
+        QTest::newRow("7") << 0.75f << QStringList{QStringLiteral("すんばらしいよ！！") + br + QStringLiteral("奇跡のステータス全回復ー！！"), QStringLiteral("すべての兵士はＳＴ約3000回復した！")};
+        QTest::newRow("8") << 0.85f << QStringList{QStringLiteral("！？") + br + QStringLiteral("皆飛んでけー！"), QStringLiteral("すべての兵士はどこかに飛んでった！！")};
+        QTest::newRow("9") << 0.95f << QStringList{QStringLiteral("　　華麗！") + br + QStringLiteral("パラメーターアップの舞い！！"), QStringLiteral("すべての兵士はパワーアップした！！")};
+    }
+    void laughingBagOutcomes() {
+        QFETCH(float, draw);
+        QFETCH(QStringList, messages);
+        ItemSession s;
+        s.g.st.slot[3] = {QStringLiteral("呪いの笑い袋 0"), 1};
+        s.pf.script({draw});
+        s.pf.useSeed(5);
+        s.use(QStringLiteral("呪いの笑い袋 0"));
+        QStringList expected{QStringLiteral("呪いの笑い袋の攻撃！\r\nいくよ、笑い袋恒例の必殺技")};
+        expected << messages;
+        QCOMPARE(s.pf.texts(), expected);
+        QCOMPARE(s.g.st.slot[3].item, QString());  // used up after the bag has acted
+    }
+
+    void bagEffects() {
+        {
+            ItemSession s;  // 5: decision power halved, ties to even
+            s.b().bm.ketu = {11, 7};
+            s.pf.script({0.55f});
+            s.pf.useSeed(1);
+            s.b().NOROI();
+            QCOMPARE(s.b().bm.ketu[kPlayer], 6);
+            QCOMPARE(s.b().bm.ketu[kRival], 4);
+        }
+        {
+            ItemSession s;  // 6: the player's own defence falls
+            s.pf.script({0.65f});
+            s.pf.useSeed(1);
+            s.b().NOROI();
+            QCOMPARE(s.b().bm.bou[kPlayer], -15);
+        }
+        {
+            ItemSession s;  // 7: the fallen rise on both sides
+            auto& rivals = s.b().bm.heihp[kRival];
+            rivals = {};
+            s.b().bm.nokori[kRival] = -1;
+            s.pf.script({0.75f});
+            s.pf.useSeed(1);
+            s.b().NOROI();
+            for (int i = 0; i <= 2; ++i) QVERIFY(rivals[i] >= 2500 && rivals[i] <= 3000);
+            QCOMPARE(rivals[3], 0);  // never fielded: untouched
+            QCOMPARE(s.b().bm.nokori[kRival], 2);
+            QVERIFY(s.b().HEIT[2].Visible);
+        }
+        {
+            ItemSession s;  // 1: up to 300 damage, the player's side first
+            s.b().bm.heihp[kPlayer] = {};
+            s.b().bm.heihp[kPlayer][0] = 250;
+            s.b().bm.heihp[kRival][0] = 250;
+            s.b().bm.heihp[kRival][1] = 0;
+            s.b().bm.heihp[kRival][2] = 400;
+            s.b().bm.nokori = {1, 2};
+            s.pf.script({0.15f, 0.9f, 0.5f, 0.5f});
+            s.b().NOROI();
+            QCOMPARE(s.b().bm.heihp[kPlayer][0], 250 - 270);
+            QCOMPARE(s.b().bm.nokori[kPlayer], 0);
+            QCOMPARE(s.b().bm.heihp[kRival][0], 100);
+            QCOMPARE(s.b().bm.heihp[kRival][2], 250);
+            QCOMPARE(s.b().bm.nokori[kRival], 2);
+        }
+        {
+            ItemSession s;  // 8: every sprite flies, top then left
+            s.pf.script({0.85f, 0.5f, 0.25f});
+            s.pf.useSeed(2);
+            s.b().NOROI();
+            QCOMPARE(s.b().HEIM[0].Top, 2842.5f);
+            QCOMPARE(s.b().HEIM[0].Left, 1920.0f);
+            QVERIFY(!s.b().HEIT[3].Visible);
+        }
+        {
+            ItemSession s;  // 9: both sides power up
+            s.pf.script({0.95f});
+            s.pf.useSeed(2);
+            s.b().NOROI();
+            QCOMPARE(s.b().bm.kou[kPlayer], 92);
+            QCOMPARE(s.b().bm.bou[kRival], 86);
+            QCOMPARE(s.b().bm.ketu[kRival], 30);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(ItemsTest)
+#include "test_items.moc"
