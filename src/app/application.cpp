@@ -81,8 +81,7 @@ void Application::syncWindows() {
                 w->adjustSize();
                 w->setFixedSize(w->size());
             }
-            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-            w->move(screen.center() - w->rect().center());
+            placeNewWindow(id, w);
         }
         QWidget* w = view->widget();
         view->sync();
@@ -95,6 +94,19 @@ void Application::syncWindows() {
             w->hide();
         }
     }
+}
+
+// New windows open in the middle of the screen; the item chooser opens beside the battle.
+void Application::placeNewWindow(ScreenId id, QWidget* w) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QPoint at = screen.center() - w->rect().center();
+    if (QWidget* battle = window(ScreenId::Battle); id == ScreenId::Chooser && battle) {
+        const QRect b = battle->frameGeometry();
+        at = QPoint(b.right() + 8, b.top());
+        if (at.x() + w->frameGeometry().width() > screen.right()) at = QPoint(b.left(), b.bottom() + 8);
+        if (at.y() + w->frameGeometry().height() > screen.bottom()) at = screen.topLeft();
+    }
+    w->move(at);
 }
 
 void Application::syncTimers() {

@@ -57,6 +57,7 @@ public:
 private:
     void syncWindows();
     void syncTimers();
+    void placeNewWindow(ScreenId id, QWidget* w);
     void fire(ScreenId id, int index);
     void openHelp();
     std::unique_ptr<View> makeView(ScreenId id);

@@ -83,7 +83,6 @@ void BattleView::syncPanel(const Form3& f) {
     }
     placeWidget(hyo_, f.HYO);
     syncPicture(hyo_, f.HYO);
-    placeWidget(mes_, f.mes);
     syncLabel(mes_, f.mes);
     placeWidget(handan_, f.HANDAN);
     setBackground(handan_, f.HANDAN.BackColor);

@@ -34,7 +34,6 @@ ItemChooserView::ItemChooserView(Application& app) : app_(app) {
 void ItemChooserView::sync() {
     const Form7* f = app_.game().find<Form7>();
     if (!f) return;
-    placeWidget(label1_, f->Label1);
     syncLabel(label1_, f->Label1);
     placeWidget(ite_, f->ITE);
     syncLineEdit(ite_, f->ITE);

@@ -98,10 +98,6 @@ void MainScreenView::sync() {
     syncScrollBar(kkaze_, f->KKAze);
     for (int i = 0; i < 4; ++i) {
         syncLabel(bun_[i], f->BUN[i]);
-        // The labels grow to show their whole text.
-        QRect r = pixelRect(f->BUN[i]);
-        r.setWidth(std::max(r.width(), bun_[i]->sizeHint().width()));
-        if (bun_[i]->geometry() != r) bun_[i]->setGeometry(r);
     }
     placeWidget(msp_, f->MSP);
     syncScrollBar(msp_, f->MSP);

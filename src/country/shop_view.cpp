@@ -46,7 +46,6 @@ void ShopView::sync() {
     const Shop* f = app_.game().find<Shop>();
     if (!f) return;
     for (int i = 0; i < 7; ++i) {
-        placeWidget(label1_[i], f->Label1[i]);
         syncLabel(label1_[i], f->Label1[i]);
     }
     placeWidget(naiyo_, f->NAIYO);

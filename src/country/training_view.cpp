@@ -36,7 +36,6 @@ void TrainingView::sync() {
     const Form4* f = app_.game().find<Form4>();
     if (!f) return;
     for (int i = 0; i < 3; ++i) {
-        placeWidget(label1_[i], f->Label1[i]);
         syncLabel(label1_[i], f->Label1[i]);
     }
     placeWidget(naiyo_, f->NAIYO);

@@ -34,7 +34,6 @@ void EndingView::sync() {
     syncPicture(image1_, f->Image1);
     for (auto [w, c] : {std::pair{label1_, &f->Label1}, std::pair{label2_, &f->Label2},
                         std::pair{label3_, &f->Label3}}) {
-        placeWidget(w, *c);
         syncLabel(w, *c);
     }
 }

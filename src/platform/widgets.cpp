@@ -64,6 +64,11 @@ void placeWidget(QWidget* w, const Control& c) {
 void syncLabel(QLabel* w, const Label& c) {
     if (w->text() != c.Caption) w->setText(c.Caption);
     setTextColour(w, c.ForeColor);
+    // A one-line label grows to show its whole text, whatever the font.
+    QRect r = pixelRect(c);
+    if (!w->wordWrap()) r.setWidth(std::max(r.width(), w->sizeHint().width()));
+    if (w->geometry() != r) w->setGeometry(r);
+    if (w->isVisibleTo(w->parentWidget()) != c.Visible) w->setVisible(c.Visible);
 }
 
 void syncLineEdit(QLineEdit* w, const TextBox& c) {

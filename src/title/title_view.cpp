@@ -70,10 +70,8 @@ void TitleView::sync() {
     const Form1* f = screen();
     if (!f) return;
     for (int i = 0; i < 3; ++i) {
-        placeWidget(label1_[i], f->Label1[i]);
         syncLabel(label1_[i], f->Label1[i]);
     }
-    placeWidget(label2_, f->Label2);
     syncLabel(label2_, f->Label2);
     placeWidget(nam_, f->NAM);
     syncLineEdit(nam_, f->NAM);
