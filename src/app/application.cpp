@@ -32,6 +32,14 @@ Application::~Application() {
 
 void Application::start() { dispatch([this] { game_.start(); }); }
 
+void Application::terminate() {
+    platform_.closing = true;
+    dispatch([this] {
+        game_.Unload(ScreenId::Main);
+        game_.End();
+    });
+}
+
 QWidget* Application::window(ScreenId id) const {
     const auto& view = views_[static_cast<int>(id)];
     return view ? view->widget() : nullptr;
@@ -53,7 +61,7 @@ std::unique_ptr<View> Application::makeView(ScreenId id) {
 void Application::refresh() {
     syncWindows();
     syncTimers();
-    if (game_.ended() && !game_.handling()) {
+    if (game_.ended()) {
         for (auto& view : views_)
             if (view) view->widget()->hide();
         if (help_) help_->close();

@@ -50,6 +50,9 @@ public:
         });
     }
 
+    // Ends the game from outside the game: saves as closing the main screen would.
+    void terminate();
+
     // The window of a screen, when it has one.
     QWidget* window(ScreenId id) const;
     void refresh();

@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/application.h"
+#include "app/termination.h"
 #include "platform/widgets.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     qt.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down and scroll
     zentar::Application app;
+    zentar::Termination termination(app);
     app.start();
     return QApplication::exec();
 }

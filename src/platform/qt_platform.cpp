@@ -39,6 +39,7 @@ QtPlatform::QtPlatform()
 void QtPlatform::seedFromClock() { rng_.seed(clockSeed()); }
 
 Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
+    if (closing) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());

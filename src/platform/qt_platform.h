@@ -44,6 +44,8 @@ public:
     // While an effect plays, no game timer fires and no input reaches the game.
     bool animating() const { return animating_; }
 
+    // Set once the game is told to end from outside: no box waits for an answer any more.
+    bool closing = false;
     std::function<void()> onHelp;     // opens the help window
     std::function<void()> onPump;     // brings the windows up to date during an effect
 
