@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./tools/setup.sh
-zentar_install_packages
+zentar_install_packages "${ZENTAR_GAME_PACKAGES[@]}"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j"$(nproc)"
 exec ./build/release/zentar "$@"

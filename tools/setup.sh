@@ -1,9 +1,10 @@
-# Shared by run.sh and test.sh: installs the Debian packages the game needs.
-ZENTAR_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
+# Shared by run.sh and test.sh: installs the Debian packages named, when missing.
+ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
+ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev)
 
 zentar_install_packages() {
     local missing=()
-    for p in "${ZENTAR_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -15,7 +16,8 @@ zentar_install_packages() {
             return 1
         fi
     fi
-    if ! { "${sudo[@]}" apt-get update -qq && DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null; }; then
+    if ! { "${sudo[@]}" apt-get update -qq &&
+           DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null; }; then
         echo "Could not install: ${missing[*]}. Please install them with apt-get and run again." >&2
         return 1
     fi

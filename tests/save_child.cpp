@@ -1,0 +1,23 @@
+// Saves the game into the real store again and again, each time with every value
+// from one generation, until it is killed. The crash-safety test kills it.
+#include <QCoreApplication>
+
+#include "platform/qt_platform.h"
+#include "state/saved_game.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    zentar::QtPlatform store;
+    for (std::int32_t g = 1;; ++g) {
+        zentar::GameState st;
+        for (zentar::Country& c : st.country) {
+            c.hp = c.wp = c.OFE = c.DEF = c.qui = c.gold = c.win = g;
+            c.heisi = g % 200;
+            c.name = QString::number(g);
+        }
+        for (zentar::ItemSlot& s : st.slot) s = {QString::number(g), g};
+        st.speed = 1 + g % 300;
+        st.day = g;
+        if (!zentar::saveGame(st, store).isEmpty()) return 1;
+    }
+}
