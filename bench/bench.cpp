@@ -13,11 +13,11 @@
 #include "app/application.h"
 #include "battle/battle.h"
 #include "battle/field_painter.h"
+#include "battle_support.h"
 #include "country/main_screen.h"
 #include "fake_platform.h"
 #include "platform/qt_platform.h"
 #include "state/saved_game.h"
-#include "battle_support.h"
 
 using namespace zentar;
 
@@ -58,15 +58,21 @@ void dayClock() {
     s.pf.useSeed(1);
     Form2& m = s.newGameOnMain<Form2>();
     s.g.st.kunren = 5;
-    report("day clock tick without a day", median(9, 10000, [&] {
-               s.g.st.nissu = 0;
-               m.Timer2_Timer();
-           }), "(period 16000 µs)");
-    report("day clock tick with a day (16 countries)", median(9, 10000, [&] {
-               s.g.st.nissu = 5;
-               s.g.st.tokei = -1;
-               m.Timer2_Timer();
-           }), "(period 16000 µs)");
+    report("day clock tick without a day",
+           median(9, 10000,
+                  [&] {
+                      s.g.st.nissu = 0;
+                      m.Timer2_Timer();
+                  }),
+           "(period 16000 µs)");
+    report("day clock tick with a day (16 countries)",
+           median(9, 10000,
+                  [&] {
+                      s.g.st.nissu = 5;
+                      s.g.st.tokei = -1;
+                      m.Timer2_Timer();
+                  }),
+           "(period 16000 µs)");
 }
 
 // A battle of 256 against 256 whose soldiers all stand on one spot: every turn strikes.
@@ -89,11 +95,15 @@ void battleClock() {
     QImage field(512, 379, QImage::Format_ARGB32_Premultiplied);
     const QImage layer(512, 379, QImage::Format_ARGB32_Premultiplied);
     for (auto side : {kPlayer, kRival})
-        for (int i = 0; i < kSoldiers; ++i) place(b.sprites(side)[i], 30.0f * (i % 64) + side * 3800, 1500.0f + 60 * (i / 64));
-    report("painting the field with 512 sprites and the banner at 1×", median(9, 50, [&] {
-               QPainter p(&field);
-               paintField(p, b, &layer);
-           }), "(goal < 2000 µs)");
+        for (int i = 0; i < kSoldiers; ++i)
+            place(b.sprites(side)[i], 30.0f * (i % 64) + side * 3800, 1500.0f + 60 * (i / 64));
+    report("painting the field with 512 sprites and the banner at 1×",
+           median(9, 50,
+                  [&] {
+                      QPainter p(&field);
+                      paintField(p, b, &layer);
+                  }),
+           "(goal < 2000 µs)");
 }
 
 void wholeBattle() {

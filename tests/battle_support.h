@@ -21,7 +21,9 @@ struct BattleSession : Session {
         return battle();
     }
     Form3& battle() { return *g.find<Form3>(); }
-    void tick() { run([&] { battle().snk_Timer(); }); }
+    void tick() {
+        run([&] { battle().snk_Timer(); });
+    }
     // Runs the opening to its end, with a seeded generator for the flash colours.
     void skipOpening() {
         const auto saved = pf.seed;

@@ -29,7 +29,7 @@ struct Shown {
 };
 
 class FakePlatform : public Platform {
-public:
+  public:
     // Scripted draws; once they are used up, a seeded generator takes over only when
     // `seed` is set, else the test fails.
     std::deque<float> draws;
@@ -110,7 +110,7 @@ public:
     void cls() override { ++clears; }
     void hold() override { ++holds; }
 
-private:
+  private:
     Random rng_;
 };
 

@@ -7,7 +7,7 @@ using namespace zentar;
 
 class BattleTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fieldsTheArmies_data() {
         QTest::addColumn<int>("heisi");
         QTest::addColumn<int>("sprites");
@@ -69,7 +69,8 @@ private slots:
                                   {54, 58, 3}, {75, 80, 1}, {72, 81, 2}, {68, 65, 3}, {90, 69, 2},
                                   {32, 60, 5}, {37, 74, 4}, {79, 79, 4}};
         for (int r = 1; r <= 13; ++r)
-            QTest::addRow("rival %d", r) << r << table[r - 1][0] << table[r - 1][1] << table[r - 1][2];
+            QTest::addRow("rival %d", r)
+                << r << table[r - 1][0] << table[r - 1][1] << table[r - 1][2];
     }
     void talkLinesOfEveryRival() {
         QFETCH(int, rival);
@@ -348,7 +349,7 @@ private slots:
         place(b.HEIM[0], 3000, 3000);
         for (int i = 0; i <= 2; ++i) place(b.HEIT[i], 3000, 3000);
         b.bm.heihp[kRival] = {};
-        b.bm.heihp[kRival][0] = 1;  // the last counted soldier
+        b.bm.heihp[kRival][0] = 1;   // the last counted soldier
         b.bm.heihp[kRival][1] = 50;  // a survivor
         b.bm.nokori[kRival] = 1;
         b.bm.mato[kPlayer][0] = 0;
@@ -361,7 +362,8 @@ private slots:
         s.pf.script({0.5f, 0.5f});
         s.tick();
         QCOMPARE(s.pf.texts(),
-                 (QStringList{QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！"),
+                 (QStringList{QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算"
+                                             "の１／５取られてしまった！！"),
                               QStringLiteral("勝利！！\r\n33400000￥もぎ取った！！")}));
         QCOMPARE(s.g.st.country[0].gold, 800000 + 33400000);
         QCOMPARE(s.g.st.country[13].gold, 100200000 - 33400000);
@@ -380,13 +382,19 @@ private slots:
         QTest::addColumn<int>("rivalAfter");
         QTest::addColumn<QString>("text");
         QTest::newRow("defeat") << false << 1000000 << 255000 << 800000 << 455000
-                                << QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！");
+                                << QStringLiteral(
+                                       "こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／"
+                                       "５取られてしまった！！");
         QTest::newRow("victory") << true << 1000000 << 255000 << 1085000 << 170000
                                  << QStringLiteral("勝利！！\r\n85000￥もぎ取った！！");
-        QTest::newRow("ten yen") << true << 0 << 10 << 3 << 7 << QStringLiteral("勝利！！\r\n3￥もぎ取った！！");
-        QTest::newRow("two yen") << true << 0 << 2 << 0 << 2 << QStringLiteral("勝利！！\r\n0￥もぎ取った！！");
+        QTest::newRow("ten yen") << true << 0 << 10 << 3 << 7
+                                 << QStringLiteral("勝利！！\r\n3￥もぎ取った！！");
+        QTest::newRow("two yen") << true << 0 << 2 << 0 << 2
+                                 << QStringLiteral("勝利！！\r\n0￥もぎ取った！！");
         QTest::newRow("negative budget lost") << false << -7 << 0 << -6 << -1
-                                              << QStringLiteral("こてんぱんにされちゃいました････とほほ･･･\r\n国家予算の１／５取られてしまった！！");
+                                              << QStringLiteral(
+                                                     "こてんぱんにされちゃいました････とほほ･･･\r\n"
+                                                     "国家予算の１／５取られてしまった！！");
         QTest::newRow("saturates") << true << 2147483000 << 3000 << 2147483647 << 2000
                                    << QStringLiteral("勝利！！\r\n1000￥もぎ取った！！");
     }

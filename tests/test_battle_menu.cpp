@@ -29,7 +29,7 @@ void carryOut(BattleSession& s, int strategy) {
 
 class BattleMenuTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void keysOpenTheMenuOnlyAfterTheOpening() {
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
@@ -56,13 +56,14 @@ private slots:
         b.bm.heihp[kPlayer][2] = 1;
         b.bm.nokori[kPlayer] = 1;
         s.run([&] { b.Form_KeyDown(kVkReturn); });
-        QCOMPARE(b.sinti.Text.split(QStringLiteral("\r\n")),
-                 (QStringList{QStringLiteral("今の世界征服をもくろむ会国の現状です"),
-                              QStringLiteral("攻撃力42防御力25決断力11"), QStringLiteral("兵士2人"),
-                              QStringLiteral("各兵士の様子"), QStringLiteral("兵士1　ＨＰ736/736"),
-                              QStringLiteral("まだ生きています"), QStringLiteral("兵士2　ＨＰ0/736"),
-                              QStringLiteral("力尽きています･･･"), QStringLiteral("兵士3　ＨＰ1/736"),
-                              QStringLiteral("まだ生きています"), QString()}));
+        QCOMPARE(
+            b.sinti.Text.split(QStringLiteral("\r\n")),
+            (QStringList{QStringLiteral("今の世界征服をもくろむ会国の現状です"),
+                         QStringLiteral("攻撃力42防御力25決断力11"), QStringLiteral("兵士2人"),
+                         QStringLiteral("各兵士の様子"), QStringLiteral("兵士1　ＨＰ736/736"),
+                         QStringLiteral("まだ生きています"), QStringLiteral("兵士2　ＨＰ0/736"),
+                         QStringLiteral("力尽きています･･･"), QStringLiteral("兵士3　ＨＰ1/736"),
+                         QStringLiteral("まだ生きています"), QString()}));
     }
 
     void switchingTheReport() {
@@ -165,8 +166,9 @@ private slots:
         pausedBattle(s);
         const GameState before = s.g.st;
         carryOut(s, Retreat);
-        QCOMPARE(s.pf.texts(), (QStringList{QStringLiteral("こりゃかなわん。逃げよう。"),
-                                            QStringLiteral("すたこらさっさー"), QStringLiteral("退却した･･･")}));
+        QCOMPARE(s.pf.texts(),
+                 (QStringList{QStringLiteral("こりゃかなわん。逃げよう。"),
+                              QStringLiteral("すたこらさっさー"), QStringLiteral("退却した･･･")}));
         QVERIFY(!s.g.loaded(ScreenId::Battle));
         QVERIFY(s.g.visible(ScreenId::Main));
         QCOMPARE(s.g.st.country[0].gold, before.country[0].gold);

@@ -10,7 +10,7 @@
 
 class CrashSafeSaveTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void killedSavesLeaveOneWholeSave() {
         QTemporaryDir dir;
         const QString file = dir.path() + QStringLiteral("/zentar/zentar.conf");

@@ -7,12 +7,14 @@ using namespace zentar;
 
 class EndingTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void rankByDays_data() {
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("rank");
-        const QString a = QStringLiteral("RANK   A　４９９日以下"), b = QStringLiteral("RANK   B　５００－１４９９日"),
-                      c = QStringLiteral("RANK   C　１５００－２９９９日"), d = QStringLiteral("RANK   D　３０００日以上");
+        const QString a = QStringLiteral("RANK   A　４９９日以下"),
+                      b = QStringLiteral("RANK   B　５００－１４９９日"),
+                      c = QStringLiteral("RANK   C　１５００－２９９９日"),
+                      d = QStringLiteral("RANK   D　３０００日以上");
         QTest::newRow("0") << 0 << a;
         QTest::newRow("499") << 499 << a;
         QTest::newRow("500") << 500 << b;
@@ -35,14 +37,17 @@ private slots:
     void linesAreQuotedExactly_data() {
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("length");
-        const int lengths[] = {37, 45, 42, 46, 38, 21, 25, 29, 24, 46, 35, 41, 44, 28, 35, 32, 27, 31, -1, 15};
+        const int lengths[] = {37, 45, 42, 46, 38, 21, 25, 29, 24, 46,
+                               35, 41, 44, 28, 35, 32, 27, 31, -1, 15};
         for (int k = 0; k < 20; ++k) QTest::addRow("line %d", k) << k << lengths[k];
     }
     void linesAreQuotedExactly() {
         QFETCH(int, line);
         QFETCH(int, length);
-        if (length >= 0) QCOMPARE(endingLine(line).size(), length);
-        else QVERIFY(endingLine(line).contains(QStringLiteral("ゼンタル制作委員会")));
+        if (length >= 0)
+            QCOMPARE(endingLine(line).size(), length);
+        else
+            QVERIFY(endingLine(line).contains(QStringLiteral("ゼンタル制作委員会")));
     }
 
     void aLineIsTypedThenHeldThenCleared() {

@@ -38,7 +38,7 @@ int fight(Session& s, int rival) {
 
 class GameFlowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newArmyAgainstTheFirstRival() {
         Session s;
         s.pf.useSeed(20261208);
@@ -50,7 +50,8 @@ private slots:
         QVERIFY(s.g.visible(ScreenId::Main));
         const bool won = s.g.st.country[1].win == 1;
         QCOMPARE(s.pf.texts().size(), 1);
-        QVERIFY(s.pf.texts()[0].startsWith(won ? QStringLiteral("勝利！！") : QStringLiteral("こてんぱん")));
+        QVERIFY(s.pf.texts()[0].startsWith(won ? QStringLiteral("勝利！！")
+                                               : QStringLiteral("こてんぱん")));
         QVERIFY(won ? s.g.st.country[0].gold > myGold : s.g.st.country[0].gold < myGold);
         QVERIFY(s.g.st.day > 1);  // the training order went on during the battle
         QVERIFY(s.g.st.nissu < 1000);

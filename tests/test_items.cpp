@@ -36,7 +36,7 @@ using Draw = void (Form3::*)();
 
 class ItemsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void animationsDrawTheirShapes_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<int>("count");
@@ -58,7 +58,10 @@ private slots:
                               &Form3::ACT5, &Form3::act6, &Form3::ACT7, &Form3::ACT8};
         ItemSession s;
         Form3& b = s.b();
-        s.run([&] { b.SENPO_Click(2); b.II_Click(); });
+        s.run([&] {
+            b.SENPO_Click(2);
+            b.II_Click();
+        });
         const BattleModel before = b.bm;
         s.pf.useSeed(11);
         s.pf.clears = 0;
@@ -120,7 +123,10 @@ private slots:
 
     void chooserListsTheInventory() {
         ItemSession s;
-        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        s.run([&] {
+            s.b().SENPO_Click(2);
+            s.b().II_Click();
+        });
         Form7& c = *s.g.find<Form7>();
         QCOMPARE(c.AITEM.List.size(), 30);
         QCOMPARE(c.AITEM.List[0], QStringLiteral("ライフガード 1"));
@@ -129,17 +135,26 @@ private slots:
         QCOMPARE(c.ITE.Text, QStringLiteral("0"));
         QCOMPARE(c.Timer1.Interval, 100);
         s.g.st.sentaku = QStringLiteral("stale");
-        s.run([&] { c.AITEM_Click(1); c.Timer1_Timer(); });
+        s.run([&] {
+            c.AITEM_Click(1);
+            c.Timer1_Timer();
+        });
         QCOMPARE(s.g.st.sentaku, QStringLiteral("爆弾 1"));
         QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
-        s.run([&] { c.AITEM_Click(5); c.Timer1_Timer(); });
+        s.run([&] {
+            c.AITEM_Click(5);
+            c.Timer1_Timer();
+        });
         QCOMPARE(s.g.st.sentaku, QString());
     }
 
     void usingBeforeTheFirstTickTakesTheLastChoice() {
         ItemSession s;
         s.g.st.sentaku = QStringLiteral("爆弾 1");
-        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        s.run([&] {
+            s.b().SENPO_Click(2);
+            s.b().II_Click();
+        });
         s.pf.useSeed(6);
         s.run([&] { s.g.find<Form7>()->Command1_Click(); });
         QCOMPARE(s.g.st.slot[2].kosuu, 4);
@@ -157,7 +172,8 @@ private slots:
         QCOMPARE((QList<int>{hp[0], hp[1], hp[2], hp[3]}), (QList<int>{700, 700, 0, 0}));
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("あなたの兵士はＨＰが600回復した！")});
         QCOMPARE(s.g.st.slot[1].kosuu, 4);
-        QCOMPARE(s.b().MOMIR.Caption, QStringLiteral("対決国の様子"));  // the report shows as before
+        QCOMPARE(s.b().MOMIR.Caption,
+                 QStringLiteral("対決国の様子"));  // the report shows as before
         QVERIFY(s.b().sinti.Text.contains(QStringLiteral("兵士1　ＨＰ700/700")));
         QVERIFY(!s.b().snk.Enabled);
     }
@@ -181,7 +197,8 @@ private slots:
         QCOMPARE(s.b().bm.nokori[kPlayer], 2);
         QVERIFY(s.b().HEIM[0].Visible);
         QVERIFY(!s.b().HEIM[2].Visible);
-        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("運のいい力尽きた兵士はＨＰが600回復した！")});
+        QCOMPARE(s.pf.texts(),
+                 QStringList{QStringLiteral("運のいい力尽きた兵士はＨＰが600回復した！")});
         QCOMPARE(s.g.st.slot[3].item, QString());
     }
 
@@ -198,7 +215,8 @@ private slots:
         QCOMPARE(s.b().bm.nokori[kPlayer], 3);
         QVERIFY(s.b().HEIM[2].Visible);
         QCOMPARE(s.pf.effects, 3);
-        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("あなたのすべての兵士はＨＰが1000回復した！")});
+        QCOMPARE(s.pf.texts(),
+                 QStringList{QStringLiteral("あなたのすべての兵士はＨＰが1000回復した！")});
     }
 
     void godVoiceOfPotencyZeroCountsNobodyBack() {
@@ -216,14 +234,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("after");  // kou, bou, ketu of the player
         QTest::addColumn<QString>("message");
-        QTest::newRow("protein 3") << QStringLiteral("プロテイン 3") << QList<int>{102, 5, 11}
-                                   << QStringLiteral("兵士は攻撃力が60増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
-        QTest::newRow("necklace 1") << QStringLiteral("鋼鉄の首飾り 1") << QList<int>{42, 45, 4}
-                                    << QStringLiteral("兵士は防御力が20増加した！\r\nが、重いため多少決断力が鈍った！");
+        QTest::newRow("protein 3")
+            << QStringLiteral("プロテイン 3") << QList<int>{102, 5, 11}
+            << QStringLiteral(
+                   "兵士は攻撃力が60増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
+        QTest::newRow("necklace 1")
+            << QStringLiteral("鋼鉄の首飾り 1") << QList<int>{42, 45, 4}
+            << QStringLiteral("兵士は防御力が20増加した！\r\nが、重いため多少決断力が鈍った！");
         QTest::newRow("quick run 9") << QStringLiteral("クイックラン 9") << QList<int>{-18, 25, 191}
-                                     << QStringLiteral("兵士は決断力が180増加した！\r\nが、薬物使用してラリッてるため多少攻撃力が下がった！");
-        QTest::newRow("non-digit potency") << QStringLiteral("プロテイン x") << QList<int>{42, 25, 11}
-                                           << QStringLiteral("兵士は攻撃力が0増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
+                                     << QStringLiteral(
+                                            "兵士は決断力が180増加した！\r\nが、薬物使用してラリッ"
+                                            "てるため多少攻撃力が下がった！");
+        QTest::newRow("non-digit potency")
+            << QStringLiteral("プロテイン x") << QList<int>{42, 25, 11}
+            << QStringLiteral(
+                   "兵士は攻撃力が0増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
     }
     void statGoods() {
         QFETCH(QString, text);
@@ -250,14 +275,18 @@ private slots:
         // act1 takes 5001 × 5 draws; then one per living rival.
         s.pf.repeat(0.1f, 5001 * 5);
         s.pf.script({0.5f, 0.25f});
-        s.run([&] { s.b().SENPO_Click(2); s.b().II_Click(); });
+        s.run([&] {
+            s.b().SENPO_Click(2);
+            s.b().II_Click();
+        });
         s.g.st.sentaku = QStringLiteral("爆弾 2");
         s.run([&] { s.g.find<Form7>()->Command1_Click(); });
         QCOMPARE(hp[0], 229);
         QCOMPARE(hp[1], 0);
         QCOMPARE(s.b().bm.nokori[kRival], 0);
         QVERIFY(!s.b().HEIT[1].Visible);
-        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("単純人間兵士は爆風を受け約600ダメージ！")});
+        QCOMPARE(s.pf.texts(),
+                 QStringList{QStringLiteral("単純人間兵士は爆風を受け約600ダメージ！")});
     }
 
     void usingUpConsumesTwinsAndFillsGaps() {
@@ -295,7 +324,10 @@ private slots:
         Form7& c = *s.g.find<Form7>();
         QCOMPARE(c.AITEM.List[0], QStringLiteral("爆弾 1"));
         QCOMPARE(c.AITEM.List[1], QStringLiteral("爆弾 1"));
-        s.run([&] { c.AITEM_Click(0); c.Timer1_Timer(); });
+        s.run([&] {
+            c.AITEM_Click(0);
+            c.Timer1_Timer();
+        });
         QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
     }
 
@@ -313,16 +345,49 @@ private slots:
         QTest::addColumn<float>("draw");
         QTest::addColumn<QStringList>("messages");
         const QString br = QStringLiteral("\r\n");
-        QTest::newRow("0 fails") << 0.05f << QStringList{QStringLiteral("あら？失敗しちゃった。") + br + QStringLiteral("なんにも起こらなかった！")};
-        QTest::newRow("1") << 0.15f << QStringList{QStringLiteral("必殺！！") + br + QStringLiteral("呪いの真空切り！！"), QStringLiteral("全ての兵士は旋風を受け約３００ダメージ！")};
-        QTest::newRow("2") << 0.25f << QStringList{QStringLiteral("きえーーー！") + br + QStringLiteral("回復のしずくーーー！！"), QStringLiteral("あなたの兵士はＨＰが回復した！")};
-        QTest::newRow("3") << 0.35f << QStringList{QStringLiteral("泣く子も黙る！") + br + QStringLiteral("驚異の攻撃力アーップ！"), QStringLiteral("兵士は攻撃力が４０増加した！")};
-        QTest::newRow("4") << 0.45f << QStringList{QStringLiteral("特技！！") + br + QStringLiteral("恐怖の雷攻撃ー！"), QStringLiteral("単純人間兵士は雷撃を受け約1000ダメージ！")};
-        QTest::newRow("5") << 0.55f << QStringList{QStringLiteral("禁呪！！") + br + QStringLiteral("地獄の精神ダメージ！"), QStringLiteral("がびーん！") + br + QStringLiteral("皆の兵士は落ち込んだ！　素早さダウン！！")};
-        QTest::newRow("6") << 0.65f << QStringList{QStringLiteral("一撃！！") + br + QStringLiteral("最悪な防御力ダウーン！！"), QStringLiteral("兵士は防御力が４０低下した！")};
-        QTest::newRow("7") << 0.75f << QStringList{QStringLiteral("すんばらしいよ！！") + br + QStringLiteral("奇跡のステータス全回復ー！！"), QStringLiteral("すべての兵士はＳＴ約3000回復した！")};
-        QTest::newRow("8") << 0.85f << QStringList{QStringLiteral("！？") + br + QStringLiteral("皆飛んでけー！"), QStringLiteral("すべての兵士はどこかに飛んでった！！")};
-        QTest::newRow("9") << 0.95f << QStringList{QStringLiteral("　　華麗！") + br + QStringLiteral("パラメーターアップの舞い！！"), QStringLiteral("すべての兵士はパワーアップした！！")};
+        QTest::newRow("0 fails") << 0.05f
+                                 << QStringList{QStringLiteral("あら？失敗しちゃった。") + br +
+                                                QStringLiteral("なんにも起こらなかった！")};
+        QTest::newRow("1") << 0.15f
+                           << QStringList{
+                                  QStringLiteral("必殺！！") + br +
+                                      QStringLiteral("呪いの真空切り！！"),
+                                  QStringLiteral("全ての兵士は旋風を受け約３００ダメージ！")};
+        QTest::newRow("2") << 0.25f
+                           << QStringList{QStringLiteral("きえーーー！") + br +
+                                              QStringLiteral("回復のしずくーーー！！"),
+                                          QStringLiteral("あなたの兵士はＨＰが回復した！")};
+        QTest::newRow("3") << 0.35f
+                           << QStringList{QStringLiteral("泣く子も黙る！") + br +
+                                              QStringLiteral("驚異の攻撃力アーップ！"),
+                                          QStringLiteral("兵士は攻撃力が４０増加した！")};
+        QTest::newRow("4") << 0.45f
+                           << QStringList{
+                                  QStringLiteral("特技！！") + br +
+                                      QStringLiteral("恐怖の雷攻撃ー！"),
+                                  QStringLiteral("単純人間兵士は雷撃を受け約1000ダメージ！")};
+        QTest::newRow("5") << 0.55f
+                           << QStringList{
+                                  QStringLiteral("禁呪！！") + br +
+                                      QStringLiteral("地獄の精神ダメージ！"),
+                                  QStringLiteral("がびーん！") + br +
+                                      QStringLiteral("皆の兵士は落ち込んだ！　素早さダウン！！")};
+        QTest::newRow("6") << 0.65f
+                           << QStringList{QStringLiteral("一撃！！") + br +
+                                              QStringLiteral("最悪な防御力ダウーン！！"),
+                                          QStringLiteral("兵士は防御力が４０低下した！")};
+        QTest::newRow("7") << 0.75f
+                           << QStringList{QStringLiteral("すんばらしいよ！！") + br +
+                                              QStringLiteral("奇跡のステータス全回復ー！！"),
+                                          QStringLiteral("すべての兵士はＳＴ約3000回復した！")};
+        QTest::newRow("8") << 0.85f
+                           << QStringList{
+                                  QStringLiteral("！？") + br + QStringLiteral("皆飛んでけー！"),
+                                  QStringLiteral("すべての兵士はどこかに飛んでった！！")};
+        QTest::newRow("9") << 0.95f
+                           << QStringList{QStringLiteral("　　華麗！") + br +
+                                              QStringLiteral("パラメーターアップの舞い！！"),
+                                          QStringLiteral("すべての兵士はパワーアップした！！")};
     }
     void laughingBagOutcomes() {
         QFETCH(float, draw);

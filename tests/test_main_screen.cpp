@@ -23,7 +23,7 @@ void refresh(Session& s) {
 
 class MainScreenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ownStatusAfterNewGame() {
         Session s;
         Form2& m = s.newGameOnMain<Form2>();
@@ -53,11 +53,12 @@ private slots:
         s.g.st.country[3].win = 2;
         s.run([&] { m.KKAze_Change(3); });
         refresh(s);
-        QCOMPARE(lines(m.ST.Text),
-                 (QStringList{QStringLiteral("国名－－男の中の男国"), QStringLiteral("兵士20人"),
-                              QStringLiteral("生命力1121"),
-                              QStringLiteral("戦闘力 56　　防御力 12　  決断力 7"),
-                              QStringLiteral("国家予算   1000000￥"), QStringLiteral("対戦勝利数2")}));
+        QCOMPARE(
+            lines(m.ST.Text),
+            (QStringList{QStringLiteral("国名－－男の中の男国"), QStringLiteral("兵士20人"),
+                         QStringLiteral("生命力1121"),
+                         QStringLiteral("戦闘力 56　　防御力 12　  決断力 7"),
+                         QStringLiteral("国家予算   1000000￥"), QStringLiteral("対戦勝利数2")}));
         QCOMPARE(m.HYO.picture, kao(3));
         QCOMPARE(m.KKAze.Value, 3);
     }
@@ -140,7 +141,8 @@ private slots:
         Session s;
         Form2& m = s.newGameOnMain<Form2>();
         s.run([&] { m.N3_Click(); });
-        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("対戦したい相手を表示させてから押してください。")});
+        QCOMPARE(s.pf.texts(),
+                 QStringList{QStringLiteral("対戦したい相手を表示させてから押してください。")});
         QCOMPARE(s.g.st.day, 0);
         QVERIFY(s.g.visible(ScreenId::Main));
         QVERIFY(!s.g.loaded(ScreenId::Battle));
@@ -186,7 +188,8 @@ private slots:
         Form2& m = s.newGameOnMain<Form2>();
         s.pf.commitFailure = QStringLiteral("書き込めません。");
         s.run([&] { m.N6_Click(); });
-        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("セーブに失敗しました。\r\n書き込めません。")});
+        QCOMPARE(s.pf.texts(),
+                 QStringList{QStringLiteral("セーブに失敗しました。\r\n書き込めません。")});
     }
 
     void helpShowsItsMessageThenTheManual() {

@@ -7,7 +7,7 @@ using namespace zentar;
 
 class NumbersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void roundsTiesToEven_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<int>("expected");
@@ -72,7 +72,8 @@ private slots:
         QTest::newRow("octal stops at 8") << QStringLiteral("&O78") << 7.0;
         QTest::newRow("ampersand alone") << QStringLiteral("&") << 0.0;
         QTest::newRow("full-width digit") << QStringLiteral("１") << 0.0;
-        QTest::newRow("overflowing exponent") << QStringLiteral("9e9999") << std::numeric_limits<double>::max();
+        QTest::newRow("overflowing exponent")
+            << QStringLiteral("9e9999") << std::numeric_limits<double>::max();
     }
     void readsLeadingNumbers() {
         QFETCH(QString, text);
@@ -110,9 +111,11 @@ private slots:
         QTest::newRow("ascii") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
         QTest::newRow("ten full-width") << ten << 20 << ten;
         QTest::newRow("eleven full-width") << ten + QStringLiteral("国") << 22 << ten;
-        QTest::newRow("half-width katakana") << QStringLiteral("ｾﾞﾝﾀﾙ") << 5 << QStringLiteral("ｾﾞﾝﾀﾙ");
+        QTest::newRow("half-width katakana")
+            << QStringLiteral("ｾﾞﾝﾀﾙ") << 5 << QStringLiteral("ｾﾞﾝﾀﾙ");
         QTest::newRow("mixed") << QStringLiteral("a世界b") << 6 << QStringLiteral("a世界b");
-        QTest::newRow("odd cut") << QStringLiteral("a") + ten << 21 << QStringLiteral("a世界征服をもくろむ");
+        QTest::newRow("odd cut") << QStringLiteral("a") + ten << 21
+                                 << QStringLiteral("a世界征服をもくろむ");
         QTest::newRow("surrogate pair kept whole")
             << QStringLiteral("aaaaaaaaaaaaaaaaaaa") + QString::fromUcs4(U"😀") << 21
             << QStringLiteral("aaaaaaaaaaaaaaaaaaa");

@@ -17,7 +17,9 @@ using namespace zentar;
 namespace {
 
 // Points the per-user store of every QSettings made from now on at `dir`.
-void storeIn(const QString& dir) { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir); }
+void storeIn(const QString& dir) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
+}
 
 QSettings savedGame(const QString& dir) {
     return QSettings(dir + QStringLiteral("/zentar/zentar.conf"), QSettings::IniFormat);
@@ -33,7 +35,7 @@ bool waitForEnd(Application& app) {
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void savesIntoTheSectionOfTheStore() {
         QTemporaryDir dir;
         storeIn(dir.path());
@@ -42,7 +44,8 @@ private slots:
         st.newGame(QStringLiteral("ディスクの国"));
         QCOMPARE(saveGame(st, store), QString());
         QSettings file = savedGame(dir.path());
-        QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(), QStringLiteral("ディスクの国"));
+        QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
+                 QStringLiteral("ディスクの国"));
         QCOMPARE(file.value(QStringLiteral("velmora/OFE0")).toString(), QStringLiteral("42"));
         QCOMPARE(file.value(QStringLiteral("velmora/item3")).toString(), QString());
         QCOMPARE(file.childGroups(), QStringList{QStringLiteral("velmora")});
@@ -78,7 +81,8 @@ private slots:
         std::raise(SIGTERM);
         QVERIFY(waitForEnd(app));
         QSettings file = savedGame(dir.path());
-        QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(), QStringLiteral("終わりの国"));
+        QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
+                 QStringLiteral("終わりの国"));
         QCOMPARE(file.allKeys().size(), 208);
     }
 

@@ -8,7 +8,7 @@ using namespace zentar;
 
 class SavedGameTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newGameWritesTheTable() {
         GameState st;
         st.newGame(QString());
@@ -40,8 +40,8 @@ private slots:
     void savesAllKeysInOrder() {
         const QStringList& keys = saveKeys();
         QCOMPARE(keys.size(), 208);
-        QCOMPARE(keys.mid(0, 10), (QStringList{"hp0", "wp0", "OFE0", "DEF0", "qui0", "gold0", "win0",
-                                               "heisi0", "name0", "hp1"}));
+        QCOMPARE(keys.mid(0, 10), (QStringList{"hp0", "wp0", "OFE0", "DEF0", "qui0", "gold0",
+                                               "win0", "heisi0", "name0", "hp1"}));
         QCOMPARE(keys[16 * 9], QStringLiteral("item0"));
         QCOMPARE(keys[16 * 9 + 1], QStringLiteral("kosuu0"));
         QCOMPARE(keys[16 * 9 + 61], QStringLiteral("kosuu30"));
@@ -59,15 +59,23 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::newRow("name0") << "name0" << QStringLiteral("世界征服をもくろむ会");
-        QTest::newRow("hp0") << "hp0" << "736";
-        QTest::newRow("gold13") << "gold13" << "100000000";
+        QTest::newRow("hp0") << "hp0"
+                             << "736";
+        QTest::newRow("gold13") << "gold13"
+                                << "100000000";
         QTest::newRow("item1") << "item1" << QStringLiteral("ライフガード 1");
-        QTest::newRow("kosuu1") << "kosuu1" << "5";
-        QTest::newRow("item3") << "item3" << "";
-        QTest::newRow("kosuu3") << "kosuu3" << "0";
-        QTest::newRow("speed") << "speed" << "100";
-        QTest::newRow("day") << "day" << "0";
-        for (int i = 0; i < 16; ++i) QTest::addRow("win%d", i) << QStringLiteral("win%1").arg(i) << "0";
+        QTest::newRow("kosuu1") << "kosuu1"
+                                << "5";
+        QTest::newRow("item3") << "item3"
+                               << "";
+        QTest::newRow("kosuu3") << "kosuu3"
+                                << "0";
+        QTest::newRow("speed") << "speed"
+                               << "100";
+        QTest::newRow("day") << "day"
+                             << "0";
+        for (int i = 0; i < 16; ++i)
+            QTest::addRow("win%d", i) << QStringLiteral("win%1").arg(i) << "0";
     }
     void savedTextsAfterNewGame() {
         QFETCH(QString, key);
@@ -132,18 +140,30 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("expected");
         // The current value before the load is 50 for every field here.
-        QTest::newRow("not a number") << "hp0" << "abc" << 50;
-        QTest::newRow("empty") << "OFE1" << "" << 50;
-        QTest::newRow("trailing junk") << "DEF2" << "12x" << 50;
-        QTest::newRow("fraction ties to even") << "qui3" << "2.5" << 2;
-        QTest::newRow("fraction rounds") << "gold4" << "7.6" << 8;
-        QTest::newRow("beyond int32") << "gold5" << "99999999999" << 2147483647;
-        QTest::newRow("below int32") << "gold6" << "-99999999999" << -2147483647 - 1;
-        QTest::newRow("heisi too high") << "heisi0" << "9999" << 255;
-        QTest::newRow("heisi negative") << "heisi1" << "-4" << 0;
-        QTest::newRow("speed 0") << "speed" << "0" << 1;
-        QTest::newRow("speed too slow") << "speed" << "5000" << 300;
-        QTest::newRow("huge exponent") << "day" << "1e999" << 2147483647;
+        QTest::newRow("not a number") << "hp0"
+                                      << "abc" << 50;
+        QTest::newRow("empty") << "OFE1"
+                               << "" << 50;
+        QTest::newRow("trailing junk") << "DEF2"
+                                       << "12x" << 50;
+        QTest::newRow("fraction ties to even") << "qui3"
+                                               << "2.5" << 2;
+        QTest::newRow("fraction rounds") << "gold4"
+                                         << "7.6" << 8;
+        QTest::newRow("beyond int32") << "gold5"
+                                      << "99999999999" << 2147483647;
+        QTest::newRow("below int32") << "gold6"
+                                     << "-99999999999" << -2147483647 - 1;
+        QTest::newRow("heisi too high") << "heisi0"
+                                        << "9999" << 255;
+        QTest::newRow("heisi negative") << "heisi1"
+                                        << "-4" << 0;
+        QTest::newRow("speed 0") << "speed"
+                                 << "0" << 1;
+        QTest::newRow("speed too slow") << "speed"
+                                        << "5000" << 300;
+        QTest::newRow("huge exponent") << "day"
+                                       << "1e999" << 2147483647;
     }
     void damagedValuesLoadSafely() {
         QFETCH(QString, key);
@@ -156,10 +176,14 @@ private slots:
         st.speed = st.day = 50;
         loadGame(st, store);
         const int index = key.back().isDigit() ? key.right(1).toInt() : 0;
-        const std::int32_t* fields[] = {&st.country[index].hp,   &st.country[index].OFE,
-                                        &st.country[index].DEF,  &st.country[index].qui,
-                                        &st.country[index].gold, &st.country[index].heisi,
-                                        &st.speed,               &st.day};
+        const std::int32_t* fields[] = {&st.country[index].hp,
+                                        &st.country[index].OFE,
+                                        &st.country[index].DEF,
+                                        &st.country[index].qui,
+                                        &st.country[index].gold,
+                                        &st.country[index].heisi,
+                                        &st.speed,
+                                        &st.day};
         const char* names[] = {"hp", "OFE", "DEF", "qui", "gold", "heisi", "speed", "day"};
         for (int f = 0; f < 8; ++f)
             if (key.startsWith(QLatin1String(names[f]))) QCOMPARE(*fields[f], expected);

@@ -9,7 +9,18 @@ using namespace zentar;
 
 namespace {
 
-enum Entry { QuickRun, GodVoice, NurseCall, Protein, LifeGuard, Necklace, Bag, Bomb, Soldier, Blank };
+enum Entry {
+    QuickRun,
+    GodVoice,
+    NurseCall,
+    Protein,
+    LifeGuard,
+    Necklace,
+    Bag,
+    Bomb,
+    Soldier,
+    Blank
+};
 
 struct ShopSession : Session {
     ShopSession() {
@@ -17,7 +28,9 @@ struct ShopSession : Session {
         run([&] { g.Show(ScreenId::Shop); });
     }
     Shop& shop() { return *g.find<Shop>(); }
-    void tick() { run([&] { shop().Timer1_Timer(); }); }
+    void tick() {
+        run([&] { shop().Timer1_Timer(); });
+    }
     // Chooses goods, types the order, lets one tick price it and clicks "買う".
     void buy(int entry, const QString& quantity, const QString& potency = QStringLiteral("1")) {
         run([&] {
@@ -34,7 +47,7 @@ struct ShopSession : Session {
 
 class ShopTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void catalogueKeysAreFirstCharacters() {
         for (const GoodsEntry& g : goodsCatalogue()) {
             const QString name = QString::fromUtf16(g.name);
@@ -71,13 +84,20 @@ private slots:
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("potency");
         QTest::addColumn<int>("price");
-        QTest::newRow("two bombs") << int(Bomb) << "2" << "1" << 80000;
-        QTest::newRow("potency 3") << int(LifeGuard) << "4" << "3" << 60000;
-        QTest::newRow("potency 0 is free") << int(GodVoice) << "3" << "0" << 0;
-        QTest::newRow("non-digit potency") << int(Protein) << "3" << "x" << 0;
-        QTest::newRow("fraction") << int(LifeGuard) << "1.5" << "1" << 7500;
-        QTest::newRow("soldier at potency 2") << int(Soldier) << "1" << "2" << 1200000;
-        QTest::newRow("negative counts as none") << int(Bomb) << "-5" << "1" << 0;
+        QTest::newRow("two bombs") << int(Bomb) << "2"
+                                   << "1" << 80000;
+        QTest::newRow("potency 3") << int(LifeGuard) << "4"
+                                   << "3" << 60000;
+        QTest::newRow("potency 0 is free") << int(GodVoice) << "3"
+                                           << "0" << 0;
+        QTest::newRow("non-digit potency") << int(Protein) << "3"
+                                           << "x" << 0;
+        QTest::newRow("fraction") << int(LifeGuard) << "1.5"
+                                  << "1" << 7500;
+        QTest::newRow("soldier at potency 2") << int(Soldier) << "1"
+                                              << "2" << 1200000;
+        QTest::newRow("negative counts as none") << int(Bomb) << "-5"
+                                                 << "1" << 0;
     }
     void pricesTheOrder() {
         QFETCH(int, entry);
@@ -105,9 +125,7 @@ private slots:
         QCOMPARE(s.g.st.country[0].gold, 0);
         QCOMPARE(s.g.st.slot[2].kosuu, 7);
         s.g.st.country[0].gold = 39999;
-        s.run([&] {
-            s.shop().Text1_Change("1");
-        });
+        s.run([&] { s.shop().Text1_Change("1"); });
         s.tick();
         QCOMPARE(s.pf.texts().back(), QStringLiteral("おい、金足りねえぞ！！"));
         QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
@@ -172,8 +190,8 @@ private slots:
 
     void slotWalkTakesExactlyOneOfTwo() {
         ShopSession s;
-        s.g.st.slot[1] = {QStringLiteral("爆弾 1"), 0};     // same text, count 0: passed over
-        s.g.st.slot[2] = {QStringLiteral("プロテイン 1"), 0}; // other text, count 0: reused
+        s.g.st.slot[1] = {QStringLiteral("爆弾 1"), 0};        // same text, count 0: passed over
+        s.g.st.slot[2] = {QStringLiteral("プロテイン 1"), 0};  // other text, count 0: reused
         s.g.st.slot[3] = {QStringLiteral("爆弾 1"), 4};
         s.buy(Bomb, "1");
         QCOMPARE(s.g.st.slot[2].item, QStringLiteral("爆弾 1"));
@@ -183,7 +201,8 @@ private slots:
 
     void fullInventory() {
         ShopSession s;
-        for (int i = 1; i <= 30; ++i) s.g.st.slot[i] = {QStringLiteral("ライフガード %1").arg(i % 10), 1};
+        for (int i = 1; i <= 30; ++i)
+            s.g.st.slot[i] = {QStringLiteral("ライフガード %1").arg(i % 10), 1};
         s.g.st.slot[30] = {QStringLiteral("爆弾 1"), 1};
         s.buy(QuickRun, "1");
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("持ち物が多すぎます")});

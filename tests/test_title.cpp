@@ -9,7 +9,7 @@ using namespace zentar;
 
 class TitleTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startShowsTheTitleAndSetsTheLineBreak() {
         Session s;
         s.g.st.kaigyo.clear();
@@ -22,7 +22,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("country");
         QTest::newRow("empty name") << QString() << QStringLiteral("世界征服をもくろむ会");
-        QTest::newRow("ten full-width") << QStringLiteral("ゼンタル大帝国の民よ") << QStringLiteral("ゼンタル大帝国の民よ");
+        QTest::newRow("ten full-width")
+            << QStringLiteral("ゼンタル大帝国の民よ") << QStringLiteral("ゼンタル大帝国の民よ");
     }
     void newGameAsksThenStarts() {
         QFETCH(QString, name);

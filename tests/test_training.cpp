@@ -28,7 +28,7 @@ void tick(Session& s) {
 
 class TrainingTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void confirmsAnOrder_data() {
         QTest::addColumn<QString>("days");
         QTest::addColumn<int>("nissu");
@@ -150,13 +150,17 @@ private slots:
         QTest::addColumn<QList<int>>("expected");  // hp, OFE, DEF, qui, gold after one day
         const QList<int> base{736, 42, 25, 11, 1000000};
         QTest::newRow("0 none") << 0 << QList<float>{} << base;
-        QTest::newRow("1 hp and defence") << 1 << QList<float>{0.5f, 0.5f} << QList<int>{761, 42, 26, 11, 1000000};
-        QTest::newRow("2 hp and attack") << 2 << QList<float>{0.1f, 0.5f} << QList<int>{739, 50, 25, 11, 1000000};
+        QTest::newRow("1 hp and defence")
+            << 1 << QList<float>{0.5f, 0.5f} << QList<int>{761, 42, 26, 11, 1000000};
+        QTest::newRow("2 hp and attack")
+            << 2 << QList<float>{0.1f, 0.5f} << QList<int>{739, 50, 25, 11, 1000000};
         QTest::newRow("3 money") << 3 << QList<float>{0.5f} << QList<int>{736, 42, 25, 11, 1010000};
-        QTest::newRow("4 hp and decision") << 4 << QList<float>{0.0f, 0.99f} << QList<int>{736, 42, 25, 14, 1000000};
+        QTest::newRow("4 hp and decision")
+            << 4 << QList<float>{0.0f, 0.99f} << QList<int>{736, 42, 25, 14, 1000000};
         QTest::newRow("5 all round") << 5 << QList<float>{0.5f, 0.5f, 0.25f, 0.75f, 0.5f}
                                      << QList<int>{746, 46, 26, 12, 1005000};
-        QTest::newRow("6 draws mode 3") << 6 << QList<float>{0.7f, 0.5f} << QList<int>{736, 42, 25, 11, 1010000};
+        QTest::newRow("6 draws mode 3")
+            << 6 << QList<float>{0.7f, 0.5f} << QList<int>{736, 42, 25, 11, 1010000};
         QTest::newRow("6 draws mode 0") << 6 << QList<float>{0.1f} << base;
         QTest::newRow("7 nothing") << 7 << QList<float>{} << base;
     }
@@ -170,7 +174,8 @@ private slots:
         st.nissu = 3;
         FakePlatform pf;
         for (float r : draws) pf.draws.push_back(r);
-        for (int j = 1; j < kCountries; ++j) pf.draws.push_back(0.0f);  // every other country: mode 0
+        for (int j = 1; j < kCountries; ++j)
+            pf.draws.push_back(0.0f);  // every other country: mode 0
         passDay(st, pf);
         const Country& c = st.country[0];
         QCOMPARE((QList<int>{c.hp, c.OFE, c.DEF, c.qui, c.gold}), expected);

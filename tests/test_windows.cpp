@@ -41,7 +41,7 @@ QAction* menuAction(QMainWindow* w, const QString& text) {
 
 class WindowsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newGameThroughTheTitleMenu() {
         Application app;
         app.start();

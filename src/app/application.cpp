@@ -6,16 +6,18 @@
 #include <QTextBrowser>
 
 #include "battle/battle_view.h"
-#include "platform/controls.h"
 #include "battle/item_chooser_view.h"
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
 #include "ending/ending_view.h"
+#include "platform/controls.h"
 #include "title/title_view.h"
 
 // The pictures and the manual are compiled into the view library.
-static void loadResources() { Q_INIT_RESOURCE(assets); }
+static void loadResources() {
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace zentar {
 
@@ -30,7 +32,9 @@ Application::~Application() {
     delete help_;
 }
 
-void Application::start() { dispatch([this] { game_.start(); }); }
+void Application::start() {
+    dispatch([this] { game_.start(); });
+}
 
 void Application::terminate() {
     platform_.closing = true;
@@ -47,13 +51,20 @@ QWidget* Application::window(ScreenId id) const {
 
 std::unique_ptr<View> Application::makeView(ScreenId id) {
     switch (id) {
-        case ScreenId::Title: return std::make_unique<TitleView>(*this);
-        case ScreenId::Main: return std::make_unique<MainScreenView>(*this);
-        case ScreenId::Training: return std::make_unique<TrainingView>(*this);
-        case ScreenId::Shop: return std::make_unique<ShopView>(*this);
-        case ScreenId::Battle: return std::make_unique<BattleView>(*this);
-        case ScreenId::Chooser: return std::make_unique<ItemChooserView>(*this);
-        case ScreenId::Ending: return std::make_unique<EndingView>(*this);
+        case ScreenId::Title:
+            return std::make_unique<TitleView>(*this);
+        case ScreenId::Main:
+            return std::make_unique<MainScreenView>(*this);
+        case ScreenId::Training:
+            return std::make_unique<TrainingView>(*this);
+        case ScreenId::Shop:
+            return std::make_unique<ShopView>(*this);
+        case ScreenId::Battle:
+            return std::make_unique<BattleView>(*this);
+        case ScreenId::Chooser:
+            return std::make_unique<ItemChooserView>(*this);
+        case ScreenId::Ending:
+            return std::make_unique<EndingView>(*this);
     }
     return nullptr;
 }
@@ -111,7 +122,8 @@ void Application::placeNewWindow(ScreenId id, QWidget* w) {
     if (QWidget* battle = window(ScreenId::Battle); id == ScreenId::Chooser && battle) {
         const QRect b = battle->frameGeometry();
         at = QPoint(b.right() + 8, b.top());
-        if (at.x() + w->frameGeometry().width() > screen.right()) at = QPoint(b.left(), b.bottom() + 8);
+        if (at.x() + w->frameGeometry().width() > screen.right())
+            at = QPoint(b.left(), b.bottom() + 8);
         if (at.y() + w->frameGeometry().height() > screen.bottom()) at = screen.topLeft();
     }
     w->move(at);
@@ -137,8 +149,8 @@ void Application::syncTimers() {
                 t->stop();
                 continue;
             }
-            const int period = hooks[k].timer->Interval <= 1 ? kFastTimerMs
-                                                             : hooks[k].timer->Interval;
+            const int period =
+                hooks[k].timer->Interval <= 1 ? kFastTimerMs : hooks[k].timer->Interval;
             if (!t->isActive() || t->interval() != period) t->start(period);
         }
     }

@@ -24,7 +24,7 @@ namespace zentar {
 inline constexpr int kFastTimerMs = 16;
 
 class Application : public QObject {
-public:
+  public:
     Application();
     ~Application() override;
 
@@ -57,7 +57,7 @@ public:
     QWidget* window(ScreenId id) const;
     void refresh();
 
-private:
+  private:
     void syncWindows();
     void syncTimers();
     void placeNewWindow(ScreenId id, QWidget* w);

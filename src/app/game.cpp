@@ -14,13 +14,20 @@ namespace {
 
 std::unique_ptr<Screen> makeScreen(ScreenId id, Game& g) {
     switch (id) {
-        case ScreenId::Title: return std::make_unique<Form1>(g);
-        case ScreenId::Main: return std::make_unique<Form2>(g);
-        case ScreenId::Training: return std::make_unique<Form4>(g);
-        case ScreenId::Shop: return std::make_unique<Shop>(g);
-        case ScreenId::Battle: return std::make_unique<Form3>(g);
-        case ScreenId::Chooser: return std::make_unique<Form7>(g);
-        case ScreenId::Ending: return std::make_unique<Form8>(g);
+        case ScreenId::Title:
+            return std::make_unique<Form1>(g);
+        case ScreenId::Main:
+            return std::make_unique<Form2>(g);
+        case ScreenId::Training:
+            return std::make_unique<Form4>(g);
+        case ScreenId::Shop:
+            return std::make_unique<Shop>(g);
+        case ScreenId::Battle:
+            return std::make_unique<Form3>(g);
+        case ScreenId::Chooser:
+            return std::make_unique<Form7>(g);
+        case ScreenId::Ending:
+            return std::make_unique<Form8>(g);
     }
     return nullptr;
 }
@@ -49,7 +56,9 @@ void Game::Show(ScreenId id) {
     if (loaded(id)) slot(id).visible = true;
 }
 
-void Game::Hide(ScreenId id) { slot(id).visible = false; }
+void Game::Hide(ScreenId id) {
+    slot(id).visible = false;
+}
 
 void Game::Unload(ScreenId id) {
     Slot& s = slot(id);
@@ -61,9 +70,13 @@ void Game::Unload(ScreenId id) {
     unloaded_.push_back(std::move(leaving));
 }
 
-void Game::SetEnabled(ScreenId id, bool enabled) { slot(id).enabled = enabled; }
+void Game::SetEnabled(ScreenId id, bool enabled) {
+    slot(id).enabled = enabled;
+}
 
-void Game::End() { ended_ = true; }
+void Game::End() {
+    ended_ = true;
+}
 
 void Game::save() {
     const QString failure = saveGame(st, pf);

@@ -15,7 +15,7 @@
 namespace zentar {
 
 class Game {
-public:
+  public:
     explicit Game(Platform& platform);
     ~Game();
 
@@ -64,7 +64,7 @@ public:
     // Saves the game; a failure is told to the player.
     void save();
 
-private:
+  private:
     struct Slot {
         std::unique_ptr<Screen> screen;
         bool visible = false;

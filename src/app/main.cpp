@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     QApplication::setFont(zentar::gameFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
-    qt.setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down and scroll
+    qt.setStyleSheet(
+        QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down and scroll
     zentar::Application app;
     zentar::Termination termination(app);
     app.start();

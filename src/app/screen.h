@@ -19,7 +19,7 @@ struct TimerHook {
 };
 
 class Screen {
-public:
+  public:
     explicit Screen(Game& game) : g(game) {}
     virtual ~Screen() = default;
     Screen(const Screen&) = delete;
@@ -30,7 +30,7 @@ public:
     // The screen's timers with their tick handlers, in a fixed order.
     virtual std::vector<TimerHook> timers() { return {}; }
 
-protected:
+  protected:
     Game& g;
 };
 

@@ -11,11 +11,11 @@ namespace zentar {
 class Application;
 
 class Termination : public QObject {
-public:
+  public:
     explicit Termination(Application& app);
     ~Termination() override;
 
-private:
+  private:
     void onSignal();
 
     Application& app_;

@@ -7,7 +7,7 @@ class QWidget;
 namespace zentar {
 
 class View {
-public:
+  public:
     virtual ~View() = default;
     virtual QWidget* widget() = 0;
     // Copies the control state of the screen into the widgets.

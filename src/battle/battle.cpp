@@ -55,7 +55,9 @@ std::vector<TimerHook> Form3::timers() {
     return {{&snk, [this] { snk_Timer(); }}, {&Timer1, [this] { Timer1_Timer(); }}};
 }
 
-int Form3::countryOf(int side) const { return side == kPlayer ? 0 : g.st.aite; }
+int Form3::countryOf(int side) const {
+    return side == kPlayer ? 0 : g.st.aite;
+}
 
 PictureId Form3::portrait(int country) {
     Form2& main = g.get<Form2>();  // the portraits live on the main screen

@@ -94,7 +94,7 @@ struct Form3 : Screen {
     bool fielded(int side, int i) const { return i >= 0 && i <= bm.fieldedTop[side]; }
     std::array<Picture, kSoldiers>& sprites(int side) { return side == kPlayer ? HEIM : HEIT; }
 
-private:
+  private:
     void fieldSoldiers(int side, int country);
     void playerTurn(int targetCountry);
     void rivalTurn();

@@ -71,8 +71,8 @@ void Form3::playerTurn(int targetCountry) {
 }
 
 void Form3::rivalTurn() {
-    const int n = std::clamp(g.st.country[std::clamp(g.st.aite, 0, kCountries - 1)].heisi, 0,
-                             kSoldiers - 1);
+    const int n =
+        std::clamp(g.st.country[std::clamp(g.st.aite, 0, kCountries - 1)].heisi, 0, kSoldiers - 1);
     for (bm.ban = 0; bm.ban <= n; ++bm.ban) {
         bm.jin = kRival;
         if (bm.heihp[kRival][bm.ban] <= 0 || bm.nokori[kPlayer] <= 0) continue;
@@ -105,8 +105,8 @@ int drawStanding(const std::array<std::int32_t, kSoldiers>& hp, int start, std::
 bool Form3::chooseTarget(int side, int targetCountry) {
     const std::int32_t heisi = g.st.country[std::clamp(targetCountry, 0, kCountries - 1)].heisi;
     std::int32_t& mato = bm.mato[side][bm.ban];
-    const int t = drawStanding(bm.heihp[1 - side], mato, heisi,
-                               [](std::int32_t hp) { return hp > 0; }, g.pf);
+    const int t = drawStanding(
+        bm.heihp[1 - side], mato, heisi, [](std::int32_t hp) { return hp > 0; }, g.pf);
     if (t < 0) return false;
     mato = t;
     return true;

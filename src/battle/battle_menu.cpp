@@ -13,7 +13,9 @@ const QString kShowRival = QStringLiteral("対決国の様子");
 const QString kShowOwn = QStringLiteral("自分の国");
 
 // A strategy's soldiers run 0..nokori, never past the last index.
-int lastCommanded(std::int32_t nokori) { return std::clamp(nokori, -1, kSoldiers - 1); }
+int lastCommanded(std::int32_t nokori) {
+    return std::clamp(nokori, -1, kSoldiers - 1);
+}
 
 int drawIndex(Platform& pf, std::int32_t n) {
     return std::clamp(truncate(static_cast<double>(pf.random()) * n), 0, kSoldiers - 1);
@@ -56,7 +58,9 @@ void Form3::Form_KeyDown(int keyCode) {
     sub1();
 }
 
-void Form3::MOMIR_Click() { IDO(); }
+void Form3::MOMIR_Click() {
+    IDO();
+}
 
 void Form3::IDO() {
     sub2();
@@ -64,7 +68,9 @@ void Form3::IDO() {
     sub1();
 }
 
-void Form3::MG_Click() { resume(); }
+void Form3::MG_Click() {
+    resume();
+}
 
 void Form3::resume() {
     sub2();
@@ -90,7 +96,8 @@ void Form3::II_Click() {
         g.SetEnabled(ScreenId::Battle, false);
         return;
     } else if (sakusen == u"退") {
-        for (const char16_t* line : {u"こりゃかなわん。逃げよう。", u"すたこらさっさー", u"退却した･･･"})
+        for (const char16_t* line :
+             {u"こりゃかなわん。逃げよう。", u"すたこらさっさー", u"退却した･･･"})
             g.pf.message(QString::fromUtf16(line), Buttons::Ok, Icon::None);
         g.Unload(ScreenId::Battle);
         g.Show(ScreenId::Main);

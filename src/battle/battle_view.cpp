@@ -45,7 +45,8 @@ BattleView::BattleView(Application& app) : app_(app) {
     ii_ = new QPushButton(handan_);
     connect(ii_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::II_Click); });
     momir_ = new QPushButton(handan_);
-    connect(momir_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::MOMIR_Click); });
+    connect(momir_, &QPushButton::clicked, this,
+            [this] { app_.handle<Form3>(&Form3::MOMIR_Click); });
     mg_ = new QPushButton(handan_);
     connect(mg_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::MG_Click); });
     glide_ = new QPropertyAnimation(kab_, "pos", this);
@@ -59,7 +60,9 @@ BattleView::BattleView(Application& app) : app_(app) {
     sync();
 }
 
-BattleView::~BattleView() { app_.platform().setEffectView(nullptr, {}); }
+BattleView::~BattleView() {
+    app_.platform().setEffectView(nullptr, {});
+}
 
 void BattleView::sync() {
     const Form3* f = app_.game().find<Form3>();

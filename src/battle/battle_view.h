@@ -20,18 +20,18 @@ class Application;
 struct Form3;
 
 class BattleView : public QWidget, public View {
-public:
+  public:
     explicit BattleView(Application& app);
     ~BattleView() override;
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void syncPanel(const Form3& f);
 
     Application& app_;

@@ -14,7 +14,9 @@ constexpr int kBolts = 20;      // ACT8: bolts 0..20
 constexpr int kBoltDepth = 5000;
 constexpr int kBoltWidth = 40;
 
-int nearest(double x) { return roundEven(x); }
+int nearest(double x) {
+    return roundEven(x);
+}
 
 }  // namespace
 
@@ -34,8 +36,8 @@ void Form3::effectFrame(const std::function<void()>& draw, bool holds) {
 void Form3::circles() {
     g.pf.beginEffect(kCircles + 1);
     for (int i = 0; i <= kCircles; ++i) {
-        const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random(),
-                     r4 = g.pf.random(), r5 = g.pf.random();
+        const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random(), r4 = g.pf.random(),
+                     r5 = g.pf.random();
         g.pf.circle(static_cast<float>(r1 * Width), static_cast<float>(r2 * Height), 300,
                     {nearest(r3 * 255), nearest(r4 * 255), nearest(r5 * 255)});
     }
@@ -79,13 +81,29 @@ void Form3::lightning() {
     }
 }
 
-void Form3::act1() { effectFrame([this] { circles(); }, false); }
-void Form3::act2() { effectFrame([this] { rings(0); }, false); }
-void Form3::ACT3() { effectFrame([this] { rings(1); }, false); }
-void Form3::ACT4() { effectFrame([this] { rings(2); }, false); }
-void Form3::ACT5() { effectFrame([this] { bars(true, true, true); }, true); }
-void Form3::act6() { effectFrame([this] { bars(true, false, false); }, true); }
-void Form3::ACT7() { effectFrame([this] { bars(false, true, true); }, true); }
-void Form3::ACT8() { effectFrame([this] { lightning(); }, true); }
+void Form3::act1() {
+    effectFrame([this] { circles(); }, false);
+}
+void Form3::act2() {
+    effectFrame([this] { rings(0); }, false);
+}
+void Form3::ACT3() {
+    effectFrame([this] { rings(1); }, false);
+}
+void Form3::ACT4() {
+    effectFrame([this] { rings(2); }, false);
+}
+void Form3::ACT5() {
+    effectFrame([this] { bars(true, true, true); }, true);
+}
+void Form3::act6() {
+    effectFrame([this] { bars(true, false, false); }, true);
+}
+void Form3::ACT7() {
+    effectFrame([this] { bars(false, true, true); }, true);
+}
+void Form3::ACT8() {
+    effectFrame([this] { lightning(); }, true);
+}
 
 }  // namespace zentar

@@ -14,13 +14,14 @@ namespace {
 // A soldier icon scaled once to the sprite size, instead of on every frame.
 const QPixmap& spritePixmap(PictureId id, QSize size) {
     static QHash<quint64, QPixmap> cache;
-    const quint64 key = (quint64(int(id) + 1) << 32) | (quint64(size.width()) << 16) |
-                        quint64(size.height());
+    const quint64 key =
+        (quint64(int(id) + 1) << 32) | (quint64(size.width()) << 16) | quint64(size.height());
     auto it = cache.find(key);
     if (it == cache.end()) {
         const QPixmap& source = picture(id);
-        it = cache.insert(key, source.isNull() ? QPixmap() : source.scaled(size, Qt::IgnoreAspectRatio,
-                                                                           Qt::SmoothTransformation));
+        it = cache.insert(key, source.isNull() ? QPixmap()
+                                               : source.scaled(size, Qt::IgnoreAspectRatio,
+                                                               Qt::SmoothTransformation));
     }
     return *it;
 }

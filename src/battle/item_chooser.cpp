@@ -23,7 +23,9 @@ void Form7::Form_Load() {
     for (int i = kFirstSlot; i <= kLastSlot; ++i) AITEM.List << g.st.slot[i].item;
 }
 
-std::vector<TimerHook> Form7::timers() { return {{&Timer1, [this] { Timer1_Timer(); }}}; }
+std::vector<TimerHook> Form7::timers() {
+    return {{&Timer1, [this] { Timer1_Timer(); }}};
+}
 
 void Form7::AITEM_Click(int index) {
     AITEM.ListIndex = index >= 0 && index < AITEM.List.size() ? index : -1;

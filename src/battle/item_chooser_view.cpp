@@ -25,9 +25,11 @@ ItemChooserView::ItemChooserView(Application& app) : app_(app) {
     connect(aitem_, &QComboBox::activated, this,
             [this](int i) { app_.handle<Form7>([i](Form7& f) { f.AITEM_Click(i); }); });
     command1_ = new QPushButton(this);
-    connect(command1_, &QPushButton::clicked, this, [this] { app_.handle<Form7>(&Form7::Command1_Click); });
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { app_.handle<Form7>(&Form7::Command1_Click); });
     command2_ = new QPushButton(this);
-    connect(command2_, &QPushButton::clicked, this, [this] { app_.handle<Form7>(&Form7::Command2_Click); });
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { app_.handle<Form7>(&Form7::Command2_Click); });
     sync();
 }
 

@@ -12,18 +12,26 @@ namespace {
 
 double factorOf(Goods goods) {
     switch (goods) {
-        case Goods::LifeGuard: return 600;
-        case Goods::NurseCall: return 300;
-        case Goods::GodVoice: return 1000;
+        case Goods::LifeGuard:
+            return 600;
+        case Goods::NurseCall:
+            return 300;
+        case Goods::GodVoice:
+            return 1000;
         case Goods::Protein:
         case Goods::SteelNecklace:
-        case Goods::QuickRun: return 20;
-        case Goods::Bomb: return 300;
-        default: return 0;
+        case Goods::QuickRun:
+            return 20;
+        case Goods::Bomb:
+            return 300;
+        default:
+            return 0;
     }
 }
 
-QString amountText(double amount) { return QString::number(static_cast<std::int64_t>(amount)); }
+QString amountText(double amount) {
+    return QString::number(static_cast<std::int64_t>(amount));
+}
 
 }  // namespace
 
@@ -43,7 +51,8 @@ void Form3::SIYOU() {
     for (int side : {kPlayer, kRival}) {
         const Country& c = g.st.country[countryOf(side)];
         const int last = std::clamp(c.heisi, -1, kSoldiers - 1);
-        for (int i = 0; i <= last; ++i) bm.heihp[side][i] = std::clamp(bm.heihp[side][i], 0, std::max(0, c.hp));
+        for (int i = 0; i <= last; ++i)
+            bm.heihp[side][i] = std::clamp(bm.heihp[side][i], 0, std::max(0, c.hp));
     }
     IDO();
     IDO();
@@ -68,14 +77,16 @@ void Form3::useGoods(const GoodsEntry& goods, int potency) {
                 const int d = truncate(static_cast<double>(g.pf.random()) * 5);
                 if (d == 1 && bm.heihp[kPlayer][i] == 0) revive(kPlayer, i, amount);
             });
-            say(QStringLiteral("運のいい力尽きた兵士はＨＰが") + amt + QStringLiteral("回復した！"));
+            say(QStringLiteral("運のいい力尽きた兵士はＨＰが") + amt +
+                QStringLiteral("回復した！"));
             break;
         case Goods::GodVoice:
             act2();
             ACT3();
             ACT4();
             forFielded(kPlayer, [&](int i) { revive(kPlayer, i, amount); });
-            say(QStringLiteral("あなたのすべての兵士はＨＰが") + amt + QStringLiteral("回復した！"));
+            say(QStringLiteral("あなたのすべての兵士はＨＰが") + amt +
+                QStringLiteral("回復した！"));
             break;
         case Goods::Protein:
             ACT5();

@@ -13,8 +13,9 @@ constexpr int kOutcomes = 10;
 
 void Form3::NOROI() {
     const QString& br = g.st.kaigyo;
-    g.pf.message(QStringLiteral("呪いの笑い袋の攻撃！") + br + QStringLiteral("いくよ、笑い袋恒例の必殺技"),
-                 Buttons::Ok, Icon::None);
+    g.pf.message(
+        QStringLiteral("呪いの笑い袋の攻撃！") + br + QStringLiteral("いくよ、笑い袋恒例の必殺技"),
+        Buttons::Ok, Icon::None);
     bagOutcome(truncate(static_cast<double>(g.pf.random()) * kOutcomes));
 }
 

@@ -13,7 +13,9 @@ void grow(std::int32_t& field, double k, Platform& pf) {
 
 }  // namespace
 
-int randomMode(Platform& pf) { return truncate(static_cast<double>(pf.random()) * 5); }
+int randomMode(Platform& pf) {
+    return truncate(static_cast<double>(pf.random()) * 5);
+}
 
 void growCountry(Country& c, int mode, Platform& pf) {
     switch (mode) {

@@ -8,14 +8,23 @@
 
 namespace zentar {
 
-enum class Goods { QuickRun, GodVoice, NurseCall, Protein, LifeGuard, SteelNecklace, LaughingBag,
-                   Bomb, Soldier };
+enum class Goods {
+    QuickRun,
+    GodVoice,
+    NurseCall,
+    Protein,
+    LifeGuard,
+    SteelNecklace,
+    LaughingBag,
+    Bomb,
+    Soldier
+};
 
 struct GoodsEntry {
     Goods goods;
     const char16_t* name;
-    char16_t key;         // first character of the name
-    std::int32_t price;   // yen at potency 1
+    char16_t key;        // first character of the name
+    std::int32_t price;  // yen at potency 1
     const char16_t* effect;
     int potencyPosition;  // 1-based character of the potency digit; 0: none
 };

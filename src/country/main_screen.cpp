@@ -14,7 +14,9 @@ constexpr int kRivalsToUnlock = 12;  // rivals 1..12 must each fall once before 
 
 }  // namespace
 
-QString versionCredit() { return QStringLiteral("制作：ゼンタル制作委員会　1998年"); }
+QString versionCredit() {
+    return QStringLiteral("制作：ゼンタル制作委員会　1998年");
+}
 
 Form2::Form2(Game& game) : Screen(game) {
     MY = at<Frame>(0, 0, 6255, 2175);
@@ -50,7 +52,9 @@ void Form2::Form_Load() {
     if (beaten == kRivalsToUnlock) KKAze.Max = kLastRival;
 }
 
-void Form2::Form_Unload() { g.save(); }
+void Form2::Form_Unload() {
+    g.save();
+}
 
 std::vector<TimerHook> Form2::timers() {
     return {{&Timer1, [this] { Timer1_Timer(); }}, {&Timer2, [this] { Timer2_Timer(); }}};
@@ -62,7 +66,9 @@ void Form2::KKAze_Change(int value) {
     requestRefresh();
 }
 
-void Form2::MSP_Change(int value) { MSP.Value = std::clamp(value, MSP.Min, MSP.Max); }
+void Form2::MSP_Change(int value) {
+    MSP.Value = std::clamp(value, MSP.Min, MSP.Max);
+}
 
 void Form2::ST_KeyDown(int keyCode) {
     if (!isArrowKey(keyCode)) {
@@ -73,7 +79,9 @@ void Form2::ST_KeyDown(int keyCode) {
     pauseQuestion();
 }
 
-void Form2::Form_KeyDown(int) { pauseQuestion(); }
+void Form2::Form_KeyDown(int) {
+    pauseQuestion();
+}
 
 void Form2::pauseQuestion() {
     if (g.st.nissu <= 0) return;
@@ -150,7 +158,8 @@ void Form2::Timer2_Timer() {
     BUN[3].Caption = QStringLiteral("現在時刻　") + g.pf.timeOfDay();
     st.speed = MSP.Value;
     BUN[2].Caption = QStringLiteral("今の速さ　") + QString::number(st.speed);
-    BUN[1].Caption = QStringLiteral("ゲーム開始") + QString::number(st.day) + QStringLiteral("日目");
+    BUN[1].Caption =
+        QStringLiteral("ゲーム開始") + QString::number(st.day) + QStringLiteral("日目");
     if (st.tokei < 0 && st.nissu > 0) {
         st.tokei = 40;
         passDay(st, g.pf);

@@ -46,7 +46,7 @@ struct Form2 : Screen {
     // The status text of a country, as the display shows it.
     QString statusText(int h) const;
 
-private:
+  private:
     void requestRefresh() { Timer1.Enabled = true; }
     void pauseQuestion();
 };

@@ -75,7 +75,8 @@ void MainScreenView::buildMenus() {
         }
         QAction* a = n0->addAction(QString::fromUtf16(item.caption));
         a->setShortcut(item.key);
-        connect(a, &QAction::triggered, this, [this, click = item.click] { app_.handle<Form2>(click); });
+        connect(a, &QAction::triggered, this,
+                [this, click = item.click] { app_.handle<Form2>(click); });
     }
     QMenu* z0 = menuBar()->addMenu(QStringLiteral("育成情報"));
     QAction* z1 = z0->addAction(QStringLiteral("お助けヘルプ"));

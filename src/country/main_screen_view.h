@@ -16,16 +16,16 @@ class Application;
 struct Form2;
 
 class MainScreenView : public QMainWindow, public View {
-public:
+  public:
     explicit MainScreenView(Application& app);
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildMenus();
 
     Application& app_;

@@ -55,21 +55,31 @@ Shop::Shop(Game& game) : Screen(game) {
     Timer1 = {1, true};
 }
 
-std::vector<TimerHook> Shop::timers() { return {{&Timer1, [this] { Timer1_Timer(); }}}; }
+std::vector<TimerHook> Shop::timers() {
+    return {{&Timer1, [this] { Timer1_Timer(); }}};
+}
 
 void Shop::NAIYO_Click(int index) {
     NAIYO.ListIndex = index >= 0 && index < NAIYO.List.size() ? index : -1;
     resetOrder();
 }
 
-void Shop::Text1_Change(const QString& text) { Text1.Text = text.left(Text1.MaxLength); }
+void Shop::Text1_Change(const QString& text) {
+    Text1.Text = text.left(Text1.MaxLength);
+}
 
-void Shop::Text2_Change(const QString& text) { Text2.Text = text.left(Text2.MaxLength); }
+void Shop::Text2_Change(const QString& text) {
+    Text2.Text = text.left(Text2.MaxLength);
+}
 
 // A quantity below 0 counts as none: a negative order would make money out of nothing.
-double Shop::quantity() const { return std::max(0.0, leadingNumber(Text1.Text)); }
+double Shop::quantity() const {
+    return std::max(0.0, leadingNumber(Text1.Text));
+}
 
-double Shop::potency() const { return leadingNumber(Text2.Text); }
+double Shop::potency() const {
+    return leadingNumber(Text2.Text);
+}
 
 void Shop::resetOrder() {
     Text1.Text = QStringLiteral("0");

@@ -34,7 +34,7 @@ struct Shop : Screen {
     void OK_Click();
     void NO_Click();  // the close box acts the same
 
-private:
+  private:
     double quantity() const;
     double potency() const;
     void resetOrder();

@@ -15,15 +15,15 @@ namespace zentar {
 class Application;
 
 class ShopView : public QWidget, public View {
-public:
+  public:
     explicit ShopView(Application& app);
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Application& app_;
     QLabel* label1_[7];
     QComboBox* naiyo_;

@@ -11,9 +11,9 @@ Form4::Form4(Game& game) : Screen(game) {
     Label1[2] = at<Label>(120, 120, 1575, 255);
     Label1[2].Caption = QStringLiteral("何を成長させるか");
     NAIYO = at<ComboBox>(120, 360, 2415, 300);
-    NAIYO.List = {QStringLiteral("1生命力中心"),   QStringLiteral("2攻撃力中心"),
-                  QStringLiteral("3資金稼ぎ中心"), QStringLiteral("4素早さ中心"),
-                  QStringLiteral("5全体的に"),     QStringLiteral("6目茶苦茶"),
+    NAIYO.List = {QStringLiteral("1生命力中心"),    QStringLiteral("2攻撃力中心"),
+                  QStringLiteral("3資金稼ぎ中心"),  QStringLiteral("4素早さ中心"),
+                  QStringLiteral("5全体的に"),      QStringLiteral("6目茶苦茶"),
                   QStringLiteral("7なんにもしない")};
     Label1[0] = at<Label>(120, 720, 1575, 255);
     Label1[0].Caption = QStringLiteral("何日育成するか？");
@@ -32,7 +32,9 @@ void Form4::NAIYO_Click(int index) {
     NAIYO.ListIndex = index >= 0 && index < NAIYO.List.size() ? index : -1;
 }
 
-void Form4::Text1_Change(const QString& text) { Text1.Text = text.left(Text1.MaxLength); }
+void Form4::Text1_Change(const QString& text) {
+    Text1.Text = text.left(Text1.MaxLength);
+}
 
 void Form4::OK_Click() {
     const int mode = truncate(leadingNumber(NAIYO.Text()));

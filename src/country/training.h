@@ -19,8 +19,8 @@ struct Form4 : Screen {
 
     void NAIYO_Click(int index);
     void Text1_Change(const QString& text);
-    void OK_Click();      // 実施
-    void NO_Click();      // 取り消し; the close box acts the same
+    void OK_Click();  // 実施
+    void NO_Click();  // 取り消し; the close box acts the same
 };
 
 }  // namespace zentar

@@ -15,15 +15,15 @@ namespace zentar {
 class Application;
 
 class TrainingView : public QWidget, public View {
-public:
+  public:
     explicit TrainingView(Application& app);
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Application& app_;
     QLabel* label1_[3];
     QComboBox* naiyo_;

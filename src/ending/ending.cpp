@@ -64,7 +64,9 @@ void Form8::Form_Load() {
     RNK();
 }
 
-std::vector<TimerHook> Form8::timers() { return {{&Timer1, [this] { Timer1_Timer(); }}}; }
+std::vector<TimerHook> Form8::timers() {
+    return {{&Timer1, [this] { Timer1_Timer(); }}};
+}
 
 void Form8::YMI() {
     const std::int32_t k = lineCounter;
@@ -75,7 +77,9 @@ void Form8::YMI() {
     Label2.Caption.clear();
 }
 
-void Form8::RNK() { Label3.Caption = QStringLiteral("RANK") + rankText(g.st.day); }
+void Form8::RNK() {
+    Label3.Caption = QStringLiteral("RANK") + rankText(g.st.day);
+}
 
 void Form8::Timer1_Timer() {
     const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random();

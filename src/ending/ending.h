@@ -18,7 +18,7 @@ struct Form8 : Screen {
 
     std::int32_t lineCounter = 0;  // lines started so far
     QString currentLine;
-    std::int32_t lineTicks = 0;    // characters of the line plus 40
+    std::int32_t lineTicks = 0;  // characters of the line plus 40
     std::int32_t typePosition = 1;
 
     Label Label1;

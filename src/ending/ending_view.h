@@ -12,15 +12,15 @@ namespace zentar {
 class Application;
 
 class EndingView : public QWidget, public View {
-public:
+  public:
     explicit EndingView(Application& app);
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Application& app_;
     QLabel* label1_;
     QLabel* image1_;

@@ -41,7 +41,9 @@ struct Picture : Control {
 struct ComboBox : Control {
     QStringList List;
     int ListIndex = -1;  // -1: nothing chosen
-    QString Text() const { return ListIndex >= 0 && ListIndex < List.size() ? List[ListIndex] : QString(); }
+    QString Text() const {
+        return ListIndex >= 0 && ListIndex < List.size() ? List[ListIndex] : QString();
+    }
 };
 
 struct ScrollBar : Control {

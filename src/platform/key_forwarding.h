@@ -11,12 +11,12 @@ namespace zentar {
 
 template <typename Base>
 class KeyForwarding : public Base {
-public:
+  public:
     using Base::Base;
     // Receives the key code; returns whether the widget should handle the key too.
     std::function<bool(int keyCode)> onKey;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         const int key = virtualKey(event);
         if (key < 0 || !onKey) return Base::keyPressEvent(event);

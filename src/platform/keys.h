@@ -10,6 +10,8 @@ inline constexpr int kVkRight = 39;
 inline constexpr int kVkDown = 40;
 inline constexpr int kVkNumpad0 = 96;
 
-constexpr bool isArrowKey(int key) { return key >= kVkLeft && key <= kVkDown; }
+constexpr bool isArrowKey(int key) {
+    return key >= kVkLeft && key <= kVkDown;
+}
 
 }  // namespace zentar

@@ -9,7 +9,8 @@ QString pictureResource(PictureId id) {
     if (id == PictureId::Title) return QStringLiteral(":/pictures/title.png");
     if (id == PictureId::Ending) return QStringLiteral(":/pictures/ending.png");
     if (n >= int(PictureId::Kao0) && n < int(PictureId::Icon0))
-        return QStringLiteral(":/pictures/kao%1.png").arg(n - int(PictureId::Kao0), 2, 10, QChar('0'));
+        return QStringLiteral(":/pictures/kao%1.png")
+            .arg(n - int(PictureId::Kao0), 2, 10, QChar('0'));
     if (n >= int(PictureId::Icon0) && n < int(PictureId::Fe1_0))
         return QStringLiteral(":/pictures/icon%1.png").arg(n - int(PictureId::Icon0));
     if (n >= int(PictureId::Fe1_0) && n < int(PictureId::Ending))

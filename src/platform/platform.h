@@ -18,7 +18,7 @@ struct Rgb {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // One uniform draw in [0, 1) from the game's only generator.

@@ -36,7 +36,9 @@ QtPlatform::QtPlatform()
     lastBeep_.start();
 }
 
-void QtPlatform::seedFromClock() { rng_.seed(clockSeed()); }
+void QtPlatform::seedFromClock() {
+    rng_.seed(clockSeed());
+}
 
 Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
     if (closing) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
@@ -63,13 +65,17 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
-QString QtPlatform::timeOfDay() { return QTime::currentTime().toString(QStringLiteral("H:mm:ss")); }
+QString QtPlatform::timeOfDay() {
+    return QTime::currentTime().toString(QStringLiteral("H:mm:ss"));
+}
 
 void QtPlatform::showHelp() {
     if (onHelp) onHelp();
 }
 
-bool QtPlatform::contains(const QString& key) { return settings_.contains(kGroup + key); }
+bool QtPlatform::contains(const QString& key) {
+    return settings_.contains(kGroup + key);
+}
 
 QString QtPlatform::read(const QString& key, const QString& fallback) {
     return settings_.value(kGroup + key, fallback).toString();
@@ -82,7 +88,8 @@ void QtPlatform::write(const QString& key, const QString& value) {
 QString QtPlatform::commit() {
     settings_.sync();
     switch (settings_.status()) {
-        case QSettings::NoError: return {};
+        case QSettings::NoError:
+            return {};
         case QSettings::AccessError:
             return QStringLiteral("%1 に書き込めません。").arg(settings_.fileName());
         case QSettings::FormatError:
@@ -141,7 +148,9 @@ void QtPlatform::cls() {
     pump(0);
 }
 
-void QtPlatform::hold() { pump(kHoldMs); }
+void QtPlatform::hold() {
+    pump(kHoldMs);
+}
 
 void QtPlatform::shapeDrawn() {
     if (++pending_ < shapesPerFrame_) return;

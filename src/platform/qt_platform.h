@@ -15,7 +15,7 @@
 namespace zentar {
 
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform();
 
     float random() override { return rng_.next(); }
@@ -46,10 +46,10 @@ public:
 
     // Set once the game is told to end from outside: no box waits for an answer any more.
     bool closing = false;
-    std::function<void()> onHelp;     // opens the help window
-    std::function<void()> onPump;     // brings the windows up to date during an effect
+    std::function<void()> onHelp;  // opens the help window
+    std::function<void()> onPump;  // brings the windows up to date during an effect
 
-private:
+  private:
     void shapeDrawn();
     void pump(int milliseconds);
 

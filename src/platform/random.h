@@ -8,12 +8,12 @@
 namespace zentar {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 5489u) : engine_(seed) {}
     void seed(std::uint32_t s) { engine_.seed(s); }
     float next() { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

@@ -14,11 +14,17 @@
 
 namespace zentar {
 
-int px(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int px(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
-QRect pixelRect(const Control& c) { return {px(c.Left), px(c.Top), px(c.Width), px(c.Height)}; }
+QRect pixelRect(const Control& c) {
+    return {px(c.Left), px(c.Top), px(c.Width), px(c.Height)};
+}
 
-QColor qcolor(Rgb c) { return QColor(c.r & 255, c.g & 255, c.b & 255); }
+QColor qcolor(Rgb c) {
+    return QColor(c.r & 255, c.g & 255, c.b & 255);
+}
 
 int virtualKey(const QKeyEvent* e) {
     const int k = e->key();
@@ -28,29 +34,46 @@ int virtualKey(const QKeyEvent* e) {
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
     switch (k) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
-        case Qt::Key_Insert: return keypad ? 96 : 45;  // keypad 0 with Num Lock off
-        case Qt::Key_Space: return 32;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Tab: return 9;
-        case Qt::Key_Delete: return 46;
-        case Qt::Key_Home: return 36;
-        case Qt::Key_End: return 35;
-        case Qt::Key_PageUp: return 33;
-        case Qt::Key_PageDown: return 34;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Insert:
+            return keypad ? 96 : 45;  // keypad 0 with Num Lock off
+        case Qt::Key_Space:
+            return 32;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Tab:
+            return 9;
+        case Qt::Key_Delete:
+            return 46;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_PageUp:
+            return 33;
+        case Qt::Key_PageDown:
+            return 34;
         case Qt::Key_Shift:
         case Qt::Key_Control:
         case Qt::Key_Alt:
         case Qt::Key_Meta:
         case Qt::Key_AltGr:
         case Qt::Key_CapsLock:
-        case Qt::Key_NumLock: return -1;
-        default: return k > 0 && k < 128 ? k : 255;
+        case Qt::Key_NumLock:
+            return -1;
+        default:
+            return k > 0 && k < 128 ? k : 255;
     }
 }
 

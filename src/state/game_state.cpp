@@ -27,7 +27,9 @@ constexpr NewGameRow kNewGame[kLastRival + 1] = {
 
 }  // namespace
 
-QString defaultCountryName() { return QString::fromUtf16(kNewGame[0].name); }
+QString defaultCountryName() {
+    return QString::fromUtf16(kNewGame[0].name);
+}
 
 void GameState::newGame(const QString& enteredName) {
     for (int i = 0; i <= kLastRival; ++i) {

@@ -8,9 +8,9 @@
 
 namespace zentar {
 
-inline constexpr int kCountries = 16;   // 0 the player, 1..13 the rivals, 14 and 15 spare
+inline constexpr int kCountries = 16;  // 0 the player, 1..13 the rivals, 14 and 15 spare
 inline constexpr int kLastRival = 13;
-inline constexpr int kSlots = 32;       // slots 1..30 hold goods; 0 and 31 stay empty
+inline constexpr int kSlots = 32;  // slots 1..30 hold goods; 0 and 31 stay empty
 inline constexpr int kFirstSlot = 1;
 inline constexpr int kLastSlot = 30;
 inline constexpr int kMaxHeisi = 255;  // a country has at most 256 soldiers

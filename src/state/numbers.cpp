@@ -17,9 +17,13 @@ std::int32_t clampToInt(double whole) {
     return static_cast<std::int32_t>(whole);
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(QChar c) {
     if (isDigit(c)) return c.unicode() - u'0';
@@ -83,9 +87,13 @@ qsizetype scanRadix(const QString& s, double& value) {
 
 }  // namespace
 
-std::int32_t roundEven(double x) { return clampToInt(std::nearbyint(x)); }
+std::int32_t roundEven(double x) {
+    return clampToInt(std::nearbyint(x));
+}
 
-std::int32_t truncate(double x) { return clampToInt(std::trunc(x)); }
+std::int32_t truncate(double x) {
+    return clampToInt(std::trunc(x));
+}
 
 std::int32_t satAdd(std::int32_t a, std::int32_t b) {
     return clampToInt(static_cast<double>(a) + static_cast<double>(b));

@@ -19,10 +19,10 @@ struct CountryNumber {
 
 // The numbers of a country in the order of their keys; the name follows them.
 constexpr CountryNumber kCountryNumbers[] = {
-    {"hp", &Country::hp, kAnyLow, kAnyHigh},     {"wp", &Country::wp, kAnyLow, kAnyHigh},
-    {"OFE", &Country::OFE, kAnyLow, kAnyHigh},   {"DEF", &Country::DEF, kAnyLow, kAnyHigh},
-    {"qui", &Country::qui, kAnyLow, kAnyHigh},   {"gold", &Country::gold, kAnyLow, kAnyHigh},
-    {"win", &Country::win, kAnyLow, kAnyHigh},   {"heisi", &Country::heisi, 0, kMaxHeisi},
+    {"hp", &Country::hp, kAnyLow, kAnyHigh},   {"wp", &Country::wp, kAnyLow, kAnyHigh},
+    {"OFE", &Country::OFE, kAnyLow, kAnyHigh}, {"DEF", &Country::DEF, kAnyLow, kAnyHigh},
+    {"qui", &Country::qui, kAnyLow, kAnyHigh}, {"gold", &Country::gold, kAnyLow, kAnyHigh},
+    {"win", &Country::win, kAnyLow, kAnyHigh}, {"heisi", &Country::heisi, 0, kMaxHeisi},
 };
 
 // Visits every saved value in key order: visit(key, number, lo, hi) or visit(key, text).
@@ -87,7 +87,9 @@ QString saveGame(const GameState& st, Platform& store) {
     return store.commit();
 }
 
-void loadGame(GameState& st, Platform& store) { forEachField(st, Reader{store}); }
+void loadGame(GameState& st, Platform& store) {
+    forEachField(st, Reader{store});
+}
 
 bool hasSavedGame(Platform& store) {
     const QStringList& keys = saveKeys();

@@ -6,7 +6,9 @@
 
 namespace zentar {
 
-QString titleCredit() { return QStringLiteral("(C)1998 ゼンタル制作委員会"); }
+QString titleCredit() {
+    return QStringLiteral("(C)1998 ゼンタル制作委員会");
+}
 
 Form1::Form1(Game& game) : Screen(game) {
     Label1[0] = at<Label>(1410, 0, 3915, 600);
@@ -24,13 +26,17 @@ Form1::Form1(Game& game) : Screen(game) {
     Label1[1].ForeColor = {255, 255, 255};
 }
 
-void Form1::Form_Load() { g.st.kaigyo = QStringLiteral("\r\n"); }
+void Form1::Form_Load() {
+    g.st.kaigyo = QStringLiteral("\r\n");
+}
 
-void Form1::NAM_Change(const QString& text) { NAM.Text = sjisTruncate(text, kNameBytes); }
+void Form1::NAM_Change(const QString& text) {
+    NAM.Text = sjisTruncate(text, kNameBytes);
+}
 
 void Form1::N1_Click() {
-    const QString question = QStringLiteral("今までの記録が消えます") + g.st.kaigyo +
-                             QStringLiteral("よろしいですか？");
+    const QString question =
+        QStringLiteral("今までの記録が消えます") + g.st.kaigyo + QStringLiteral("よろしいですか？");
     if (g.pf.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) return;
     g.st.newGame(NAM.Text);
     openMainScreen();
@@ -45,7 +51,9 @@ void Form1::N2_Click() {
     openMainScreen();
 }
 
-void Form1::YA0_Click() { g.End(); }
+void Form1::YA0_Click() {
+    g.End();
+}
 
 void Form1::openMainScreen() {
     g.Unload(ScreenId::Title);

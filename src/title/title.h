@@ -25,7 +25,7 @@ struct Form1 : Screen {
     void N2_Click();   // 続きから
     void YA0_Click();  // もうやめる
 
-private:
+  private:
     void openMainScreen();
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 // Refuses any edit, typed or pasted, that would make the name longer than 20 bytes.
 class NameValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         return sjisByteLength(input) <= Form1::kNameBytes ? Acceptable : Invalid;
@@ -46,8 +46,9 @@ TitleView::TitleView(Application& app) : app_(app) {
     nam_ = new QLineEdit(client);
     nam_->setFont(gameFont(14));
     nam_->setValidator(new NameValidator(nam_));
-    connect(nam_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { app_.handle<Form1>([&](Form1& f) { f.NAM_Change(text); }); });
+    connect(nam_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        app_.handle<Form1>([&](Form1& f) { f.NAM_Change(text); });
+    });
     placeWidget(image1_, f.Image1);
     image1_->lower();
 
@@ -64,7 +65,9 @@ TitleView::TitleView(Application& app) : app_(app) {
     nam_->setFocus();
 }
 
-Form1* TitleView::screen() const { return app_.game().find<Form1>(); }
+Form1* TitleView::screen() const {
+    return app_.game().find<Form1>();
+}
 
 void TitleView::sync() {
     const Form1* f = screen();

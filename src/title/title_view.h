@@ -14,15 +14,15 @@ class Application;
 struct Form1;
 
 class TitleView : public QMainWindow, public View {
-public:
+  public:
     explicit TitleView(Application& app);
     QWidget* widget() override { return this; }
     void sync() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Form1* screen() const;
 
     Application& app_;

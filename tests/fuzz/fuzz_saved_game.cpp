@@ -10,16 +10,20 @@
 namespace {
 
 class Store : public zentar::Platform {
-public:
+  public:
     QMap<QString, QString> values;
     float random() override { return 0; }
     void seedFromClock() override {}
-    zentar::Answer message(const QString&, zentar::Buttons, zentar::Icon) override { return zentar::Answer::Ok; }
+    zentar::Answer message(const QString&, zentar::Buttons, zentar::Icon) override {
+        return zentar::Answer::Ok;
+    }
     void beep() override {}
     QString timeOfDay() override { return {}; }
     void showHelp() override {}
     bool contains(const QString& key) override { return values.contains(key); }
-    QString read(const QString& key, const QString& fallback) override { return values.value(key, fallback); }
+    QString read(const QString& key, const QString& fallback) override {
+        return values.value(key, fallback);
+    }
     void write(const QString& key, const QString& value) override { values[key] = value; }
     QString commit() override { return {}; }
     void beginEffect(int) override {}

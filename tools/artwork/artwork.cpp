@@ -42,8 +42,11 @@ QImage quantize(const QImage& image, int colours) {
             ++counts[c];
         }
     QVector<QPair<int, QRgb>> ranked;
-    for (auto it = counts.begin(); it != counts.end(); ++it) ranked.push_back({it.value(), it.key()});
-    std::sort(ranked.begin(), ranked.end(), [](auto a, auto b) { return a.first > b.first || (a.first == b.first && a.second < b.second); });
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        ranked.push_back({it.value(), it.key()});
+    std::sort(ranked.begin(), ranked.end(), [](auto a, auto b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
     QVector<QRgb> table;
     for (int i = 0; i < ranked.size() && table.size() < colours; ++i)
         table.push_back(ranked[i].second | 0xFF000000);
@@ -89,11 +92,14 @@ int main(int argc, char** argv) {
     QDir().mkpath(out + "/icons");
     bool ok = save(art::quantize(art::titlePicture(), 256), out + "/pictures/title.png");
     for (int i = 0; i <= 13; ++i)
-        ok &= save(art::quantize(art::portrait(i), 256), out + QStringLiteral("/pictures/kao%1.png").arg(i, 2, 10, QChar('0')));
+        ok &= save(art::quantize(art::portrait(i), 256),
+                   out + QStringLiteral("/pictures/kao%1.png").arg(i, 2, 10, QChar('0')));
     for (int i = 0; i < 6; ++i)
-        ok &= save(art::quantize(art::soldierIcon(i), 16), out + QStringLiteral("/pictures/icon%1.png").arg(i));
+        ok &= save(art::quantize(art::soldierIcon(i), 16),
+                   out + QStringLiteral("/pictures/icon%1.png").arg(i));
     for (int i = 0; i < 2; ++i)
-        ok &= save(art::quantize(art::banner(i), 256), out + QStringLiteral("/pictures/banner%1.png").arg(i));
+        ok &= save(art::quantize(art::banner(i), 256),
+                   out + QStringLiteral("/pictures/banner%1.png").arg(i));
     ok &= save(art::quantize(art::endingPicture(), 16), out + "/pictures/ending.png");
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= save(art::appIcon(size), out + QStringLiteral("/icons/zentar-%1.png").arg(size));

@@ -16,15 +16,16 @@ inline constexpr double kLine = 4.0;  // outline width of the portraits
 QPen ink(double width = kLine);
 // A filled shape with the bold outline.
 void fillOutlined(QPainter& p, const QPainterPath& path, const QColor& fill, double width = kLine);
-void ellipse(QPainter& p, QPointF centre, double rx, double ry, const QColor& fill, double width = kLine);
+void ellipse(QPainter& p, QPointF centre, double rx, double ry, const QColor& fill,
+             double width = kLine);
 // A simple deterministic generator for scattered details (stars, sparks, rubble).
 class Dice {
-public:
+  public:
     explicit Dice(unsigned seed) : state_(seed) {}
     double next();  // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * next(); }
 
-private:
+  private:
     unsigned state_;
 };
 

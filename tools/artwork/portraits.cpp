@@ -9,7 +9,9 @@ namespace {
 constexpr int kW = 180, kH = 210;
 const QPointF kHead(90, 100);
 
-QColor skin() { return QColor(255, 214, 170); }
+QColor skin() {
+    return QColor(255, 214, 170);
+}
 
 QPainterPath path(std::initializer_list<QPointF> points, bool close = true) {
     QPainterPath pth;
@@ -62,13 +64,17 @@ void eyes(QPainter& p, Eyes style, double y = 92, double gap = 20) {
     for (int side : {-1, 1}) {
         const QPointF c(kHead.x() + side * gap, y);
         switch (style) {
-            case Eyes::Dots: ellipse(p, c, 4, 5, kInk, 0); break;
+            case Eyes::Dots:
+                ellipse(p, c, 4, 5, kInk, 0);
+                break;
             case Eyes::Haughty: {
                 ellipse(p, c, 10, 7, Qt::white, 2.5);
                 ellipse(p, c + QPointF(0, 2), 5, 5, QColor(60, 110, 200), 0);
                 p.setPen(ink(4));
                 p.drawLine(c + QPointF(-12, -2), c + QPointF(12, -3));
-                for (int k = -1; k <= 1; ++k) p.drawLine(c + QPointF(k * 6 + side * 4, -3), c + QPointF(k * 8 + side * 6, -10));
+                for (int k = -1; k <= 1; ++k)
+                    p.drawLine(c + QPointF(k * 6 + side * 4, -3),
+                               c + QPointF(k * 8 + side * 6, -10));
                 break;
             }
             case Eyes::Spiral: {
@@ -162,13 +168,26 @@ void player(QPainter& p) {
     p.setBrush(QColor(190, 80, 60));
     p.drawRect(QRectF(122, 178, 18, 18));
     head(p);
-    QPainterPath hair = path({{40, 92}, {44, 50}, {60, 30}, {72, 42}, {80, 24}, {94, 40}, {106, 22},
-                              {114, 42}, {130, 30}, {136, 56}, {140, 92}, {128, 66}, {52, 66}});
+    QPainterPath hair = path({{40, 92},
+                              {44, 50},
+                              {60, 30},
+                              {72, 42},
+                              {80, 24},
+                              {94, 40},
+                              {106, 22},
+                              {114, 42},
+                              {130, 30},
+                              {136, 56},
+                              {140, 92},
+                              {128, 66},
+                              {52, 66}});
     fillOutlined(p, hair, QColor(60, 40, 30));
-    fillOutlined(p, path({{38, 70}, {142, 70}, {142, 80}, {38, 80}}), QColor(220, 40, 40));  // headband
+    fillOutlined(p, path({{38, 70}, {142, 70}, {142, 80}, {38, 80}}),
+                 QColor(220, 40, 40));  // headband
     fillOutlined(p, path({{140, 72}, {164, 60}, {160, 80}}), QColor(220, 40, 40), 3);
     eyes(p, Eyes::Angry);
-    fillOutlined(p, path({{108, 112}, {128, 106}, {130, 114}, {110, 120}}), QColor(245, 245, 235), 2.5);  // plaster
+    fillOutlined(p, path({{108, 112}, {128, 106}, {130, 114}, {110, 120}}), QColor(245, 245, 235),
+                 2.5);  // plaster
     mouth(p, Mouth::Grin);
     p.setPen(ink(2));
     p.drawLine(QPointF(58, 124), QPointF(64, 118));  // a scratch of the burnt village
@@ -233,10 +252,12 @@ void muscleMan(QPainter& p) {
     p.drawArc(QRectF(94, 168, 40, 30), 200 * 16, 140 * 16);
     ellipse(p, QPointF(90, 156), 26, 14, QColor(230, 160, 110));  // thick neck
     head(p, QColor(230, 160, 110), 50, 56);
-    fillOutlined(p, path({{60, 150}, {120, 150}, {112, 166}, {68, 166}}), QColor(230, 160, 110), 3);  // square jaw
+    fillOutlined(p, path({{60, 150}, {120, 150}, {112, 166}, {68, 166}}), QColor(230, 160, 110),
+                 3);  // square jaw
     fillOutlined(p, path({{70, 48}, {78, 28}, {86, 44}, {94, 24}, {102, 44}, {110, 28}, {112, 50}}),
                  QColor(30, 20, 20));  // crew cut
-    fillOutlined(p, path({{36, 74}, {144, 74}, {144, 84}, {36, 84}}), QColor(255, 255, 255));  // hachimaki
+    fillOutlined(p, path({{36, 74}, {144, 74}, {144, 84}, {36, 84}}),
+                 QColor(255, 255, 255));  // hachimaki
     eyes(p, Eyes::Angry, 98);
     mouth(p, Mouth::Grin, 132);
     p.setPen(QPen(QColor(255, 255, 255), 3));  // a gleam on the teeth
@@ -249,7 +270,8 @@ void salaryman(QPainter& p) {
     background(p, QColor(170, 190, 210));
     shoulders(p, QColor(60, 70, 90));
     fillOutlined(p, path({{70, 160}, {90, 200}, {110, 160}}), Qt::white, 3);  // shirt
-    fillOutlined(p, path({{86, 164}, {94, 164}, {98, 200}, {90, 210}, {82, 200}}), QColor(200, 40, 50), 2.5);
+    fillOutlined(p, path({{86, 164}, {94, 164}, {98, 200}, {90, 210}, {82, 200}}),
+                 QColor(200, 40, 50), 2.5);
     head(p);
     QPainterPath hair;
     hair.moveTo(40, 90);
@@ -274,7 +296,8 @@ void salaryman(QPainter& p) {
 void gangster(QPainter& p) {
     background(p, QColor(120, 100, 140));
     shoulders(p, QColor(240, 240, 240));
-    fillOutlined(p, path({{60, 162}, {90, 210}, {120, 162}}), QColor(180, 40, 160), 3);  // loud shirt
+    fillOutlined(p, path({{60, 162}, {90, 210}, {120, 162}}), QColor(180, 40, 160),
+                 3);  // loud shirt
     head(p, QColor(240, 190, 140));
     for (int k = 0; k < 11; ++k)  // punch perm
         ellipse(p, QPointF(46 + k * 8.8, 56 + (k % 2) * 6), 8, 8, QColor(50, 30, 30), 2.5);
@@ -298,7 +321,8 @@ void zombie(QPainter& p) {
     const QColor green(150, 190, 120);
     head(p, green, 48, 60);
     p.setPen(ink(2.5));
-    for (int k = 0; k < 5; ++k) p.drawLine(QPointF(64 + k * 6, 60 - 4), QPointF(64 + k * 6, 68));  // stitches
+    for (int k = 0; k < 5; ++k)
+        p.drawLine(QPointF(64 + k * 6, 60 - 4), QPointF(64 + k * 6, 68));  // stitches
     p.drawLine(QPointF(60, 62), QPointF(92, 62));
     ellipse(p, QPointF(70, 94), 10, 10, Qt::white, 2.5);
     ellipse(p, QPointF(72, 96), 3, 3, QColor(180, 20, 20), 0);
@@ -329,14 +353,17 @@ void channeler(QPainter& p) {
     mouth(p, Mouth::Flat, 132);
     p.setPen(QPen(QColor(255, 255, 180), 2));  // waves from the mind
     p.setBrush(Qt::NoBrush);
-    for (int k = 0; k < 3; ++k) p.drawArc(QRectF(150 - k * 6, 80 - k * 6, 16 + k * 12, 30 + k * 12), -60 * 16, 120 * 16);
+    for (int k = 0; k < 3; ++k)
+        p.drawArc(QRectF(150 - k * 6, 80 - k * 6, 16 + k * 12, 30 + k * 12), -60 * 16, 120 * 16);
 }
 
 void gymGirl(QPainter& p) {
     background(p, QColor(250, 220, 120));
     shoulders(p, QColor(255, 255, 255));
-    fillOutlined(p, path({{30, 176}, {150, 176}, {154, 186}, {26, 186}}), QColor(40, 60, 200), 2.5);  // collar band
-    fillOutlined(p, path({{70, 190}, {110, 190}, {110, 206}, {70, 206}}), Qt::white, 2.5);  // name tag
+    fillOutlined(p, path({{30, 176}, {150, 176}, {154, 186}, {26, 186}}), QColor(40, 60, 200),
+                 2.5);  // collar band
+    fillOutlined(p, path({{70, 190}, {110, 190}, {110, 206}, {70, 206}}), Qt::white,
+                 2.5);  // name tag
     p.setPen(ink(2));
     p.drawLine(QPointF(76, 198), QPointF(104, 198));
     QPainterPath tail;  // ponytail
@@ -353,7 +380,8 @@ void gymGirl(QPainter& p) {
     hair.lineTo(84, 72);
     hair.cubicTo(70, 64, 50, 70, 40, 96);
     fillOutlined(p, hair, QColor(90, 50, 30));
-    fillOutlined(p, path({{40, 64}, {140, 64}, {140, 74}, {40, 74}}), QColor(230, 40, 60));  // headband
+    fillOutlined(p, path({{40, 64}, {140, 64}, {140, 74}, {40, 74}}),
+                 QColor(230, 40, 60));  // headband
     eyes(p, Eyes::Wide, 98);
     blush(p);
     mouth(p, Mouth::Shout, 132);
@@ -374,7 +402,8 @@ void slime(QPainter& p) {
     p.setBrush(QColor(200, 255, 200, 160));
     p.drawEllipse(QPointF(70, 70), 10, 16);
     p.drawEllipse(QPointF(130, 80), 7, 10);
-    for (const QPointF c : {QPointF(60, 120), QPointF(98, 96), QPointF(132, 128), QPointF(84, 150)}) {
+    for (const QPointF c :
+         {QPointF(60, 120), QPointF(98, 96), QPointF(132, 128), QPointF(84, 150)}) {
         ellipse(p, c, 10, 12, Qt::white, 2.5);
         ellipse(p, c + QPointF(1, 2), 4, 5, kInk, 0);
     }
@@ -384,7 +413,8 @@ void slime(QPainter& p) {
     p.setPen(ink(3.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(m);
-    for (const QPointF c : {QPointF(30, 60), QPointF(156, 40)}) ellipse(p, c, 6, 6, QColor(90, 200, 90), 2.5);  // bubbles
+    for (const QPointF c : {QPointF(30, 60), QPointF(156, 40)})
+        ellipse(p, c, 6, 6, QColor(90, 200, 90), 2.5);  // bubbles
 }
 
 void kunoichi(QPainter& p) {
@@ -399,7 +429,8 @@ void kunoichi(QPainter& p) {
     hood.cubicTo(136, 70, 44, 70, 40, 100);
     hood.closeSubpath();
     fillOutlined(p, hood, QColor(60, 40, 90));
-    fillOutlined(p, path({{40, 108}, {140, 108}, {136, 150}, {90, 162}, {44, 150}}), QColor(60, 40, 90));  // mask
+    fillOutlined(p, path({{40, 108}, {140, 108}, {136, 150}, {90, 162}, {44, 150}}),
+                 QColor(60, 40, 90));                                                  // mask
     fillOutlined(p, path({{140, 60}, {170, 44}, {166, 70}}), QColor(200, 40, 80), 3);  // hood tail
     eyes(p, Eyes::Angry, 92, 20);
     // a shuriken
@@ -419,7 +450,10 @@ void kojira(QPainter& p) {
     // Our own giant monster: a round-snouted purple reptile with a yellow crest.
     fillOutlined(p, path({{20, 210}, {40, 150}, {140, 150}, {164, 210}}), QColor(130, 80, 170));
     for (int k = 0; k < 5; ++k)
-        fillOutlined(p, path({{44 + k * 20.0, 52 - (k % 2) * 4.0}, {54 + k * 20.0, 20 - (k % 2) * 6.0}, {64 + k * 20.0, 52}}),
+        fillOutlined(p,
+                     path({{44 + k * 20.0, 52 - (k % 2) * 4.0},
+                           {54 + k * 20.0, 20 - (k % 2) * 6.0},
+                           {64 + k * 20.0, 52}}),
                      QColor(250, 220, 60), 3);
     QPainterPath headPath;
     headPath.addRoundedRect(QRectF(34, 40, 118, 100), 46, 46);
@@ -435,7 +469,8 @@ void kojira(QPainter& p) {
     p.drawLine(QPointF(60, 62), QPointF(96, 70));
     fillOutlined(p, path({{84, 132}, {168, 132}, {160, 146}, {92, 146}}), QColor(150, 30, 40), 3);
     for (int k = 0; k < 6; ++k)
-        fillOutlined(p, path({{90 + k * 12.0, 132}, {96 + k * 12.0, 140}, {102 + k * 12.0, 132}}), Qt::white, 1.5);
+        fillOutlined(p, path({{90 + k * 12.0, 132}, {96 + k * 12.0, 140}, {102 + k * 12.0, 132}}),
+                     Qt::white, 1.5);
     fillOutlined(p, path({{40, 186}, {30, 170}, {50, 172}}), QColor(130, 80, 170), 3);  // tiny arm
 }
 
@@ -482,9 +517,11 @@ void greatKing(QPainter& p) {
     head(p, red, 50, 60);
     fillOutlined(p, path({{54, 58}, {60, 30}, {74, 48}, {90, 24}, {106, 48}, {120, 30}, {126, 58}}),
                  QColor(250, 200, 40));  // crown
-    for (const QPointF c : {QPointF(90, 44), QPointF(66, 50), QPointF(114, 50)}) ellipse(p, c, 4, 4, QColor(80, 220, 255), 2);
+    for (const QPointF c : {QPointF(90, 44), QPointF(66, 50), QPointF(114, 50)})
+        ellipse(p, c, 4, 4, QColor(80, 220, 255), 2);
     for (int side : {-1, 1}) {
-        fillOutlined(p, path({{90 + side * 34.0, 86}, {90 + side * 8.0, 98}, {90 + side * 30.0, 104}}),
+        fillOutlined(p,
+                     path({{90 + side * 34.0, 86}, {90 + side * 8.0, 98}, {90 + side * 30.0, 104}}),
                      QColor(255, 250, 120), 3);
         p.setPen(ink(6));
         p.drawLine(QPointF(90 + side * 40, 76), QPointF(90 + side * 8, 88));
@@ -505,9 +542,9 @@ QImage portrait(int country) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     using Draw = void (*)(QPainter&);
-    constexpr Draw kDraw[14] = {player,   simpleton, lady,    muscleMan, salaryman,
-                                gangster, zombie,    channeler, gymGirl, slime,
-                                kunoichi, kojira,    mystery, greatKing};
+    constexpr Draw kDraw[14] = {player,   simpleton, lady,      muscleMan, salaryman,
+                                gangster, zombie,    channeler, gymGirl,   slime,
+                                kunoichi, kojira,    mystery,   greatKing};
     kDraw[std::clamp(country, 0, 13)](p);
     frame(p);
     return img;
@@ -520,7 +557,7 @@ QImage soldierIcon(int n) {
     p.setRenderHint(QPainter::Antialiasing);
     const double w = 2;
     switch (n) {
-        case 0:  // the player's soldier: blue helmet, spear
+        case 0:    // the player's soldier: blue helmet, spear
         case 1: {  // a rival soldier: red helmet
             const QColor helmet = n == 0 ? QColor(40, 90, 230) : QColor(220, 40, 40);
             ellipse(p, {16, 25}, 9, 6, helmet.darker(130), w);
@@ -534,7 +571,11 @@ QImage soldierIcon(int n) {
             ellipse(p, {19, 16}, 1.2, 1.6, kInk, 0);
             p.setPen(ink(2));
             p.drawLine(QPointF(n == 0 ? 4 : 28, 30), QPointF(n == 0 ? 4 : 28, 4));
-            fillOutlined(p, path({{n == 0 ? 1.0 : 25.0, 6}, {n == 0 ? 4.0 : 28.0, 0}, {n == 0 ? 7.0 : 31.0, 6}}), QColor(220, 220, 230), 1);
+            fillOutlined(
+                p,
+                path(
+                    {{n == 0 ? 1.0 : 25.0, 6}, {n == 0 ? 4.0 : 28.0, 0}, {n == 0 ? 7.0 : 31.0, 6}}),
+                QColor(220, 220, 230), 1);
             break;
         }
         case 2: {  // a female fighter: pink, ponytail
@@ -586,13 +627,15 @@ QImage soldierIcon(int n) {
         }
         default: {  // a giant monster: purple reptile head with a crest
             for (int k = 0; k < 3; ++k)
-                fillOutlined(p, path({{6 + k * 7.0, 10}, {9 + k * 7.0, 1}, {12 + k * 7.0, 10}}), QColor(250, 220, 60), 1.5);
+                fillOutlined(p, path({{6 + k * 7.0, 10}, {9 + k * 7.0, 1}, {12 + k * 7.0, 10}}),
+                             QColor(250, 220, 60), 1.5);
             QPainterPath h;
             h.addRoundedRect(QRectF(3, 7, 26, 23), 9, 9);
             fillOutlined(p, h, QColor(150, 90, 190), w);
             ellipse(p, {11, 15}, 3.5, 3.5, QColor(255, 255, 120), 1.5);
             ellipse(p, {11, 15}, 1.2, 2, kInk, 0);
-            fillOutlined(p, path({{10, 23}, {28, 23}, {26, 27}, {12, 27}}), QColor(150, 30, 40), 1.5);
+            fillOutlined(p, path({{10, 23}, {28, 23}, {26, 27}, {12, 27}}), QColor(150, 30, 40),
+                         1.5);
         }
     }
     return img;

@@ -32,14 +32,21 @@ void flame(QPainter& p, double x, double y, double w, double h, double lean) {
 }
 
 void burntHouse(QPainter& p, double x, double base, double w, double h, double tilt) {
-    QPainterPath house = polygon({{x, base}, {x, base - h}, {x + w * 0.5 + tilt, base - h - w * 0.45},
-                                  {x + w, base - h + 6}, {x + w, base}});
+    QPainterPath house = polygon({{x, base},
+                                  {x, base - h},
+                                  {x + w * 0.5 + tilt, base - h - w * 0.45},
+                                  {x + w, base - h + 6},
+                                  {x + w, base}});
     fillOutlined(p, house, QColor(50, 30, 30), 3);
     p.setPen(ink(2.5));
-    p.drawLine(QPointF(x + w * 0.2, base - h * 0.3), QPointF(x + w * 0.6, base - h * 0.9));  // broken beams
+    p.drawLine(QPointF(x + w * 0.2, base - h * 0.3),
+               QPointF(x + w * 0.6, base - h * 0.9));  // broken beams
     p.drawLine(QPointF(x + w * 0.5, base - h * 0.2), QPointF(x + w * 0.9, base - h * 0.7));
-    fillOutlined(p, polygon({{x + w * 0.3, base}, {x + w * 0.3, base - h * 0.45}, {x + w * 0.55, base - h * 0.45},
-                             {x + w * 0.55, base}}),
+    fillOutlined(p,
+                 polygon({{x + w * 0.3, base},
+                          {x + w * 0.3, base - h * 0.45},
+                          {x + w * 0.55, base - h * 0.45},
+                          {x + w * 0.55, base}}),
                  QColor(255, 160, 40), 2);
 }
 
@@ -63,8 +70,14 @@ QImage banner(int frame) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 240, 120));
         const double sy = frame == 0 ? 14 : 24;
-        p.drawPolygon(QPolygonF({{x + 30, sy - 7}, {x + 32, sy - 2}, {x + 37, sy}, {x + 32, sy + 2},
-                                 {x + 30, sy + 7}, {x + 28, sy + 2}, {x + 23, sy}, {x + 28, sy - 2}}));
+        p.drawPolygon(QPolygonF({{x + 30, sy - 7},
+                                 {x + 32, sy - 2},
+                                 {x + 37, sy},
+                                 {x + 32, sy + 2},
+                                 {x + 30, sy + 7},
+                                 {x + 28, sy + 2},
+                                 {x + 23, sy},
+                                 {x + 28, sy - 2}}));
     }
     fillOutlined(p, polygon({{-4, kH - 10}, {kW + 4, kH - 10}, {kW + 4, kH + 4}, {-4, kH + 4}}),
                  QColor(60, 20, 20), 3);
@@ -98,7 +111,8 @@ QImage titlePicture() {
     burntHouse(p, 180, ground, 90, 60, -12);
     burntHouse(p, 400, ground - 6, 130, 96, 6);
     for (int k = 0; k < 9; ++k)
-        flame(p, 20 + k * 66 + d.range(-10, 10), ground + 6 - (k > 5 ? 6 : 0), d.range(26, 40), d.range(50, 110), d.range(-10, 10));
+        flame(p, 20 + k * 66 + d.range(-10, 10), ground + 6 - (k > 5 ? 6 : 0), d.range(26, 40),
+              d.range(50, 110), d.range(-10, 10));
     for (int k = 0; k < 40; ++k) {  // sparks
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 220 - int(d.range(0, 80)), 80));
@@ -122,7 +136,8 @@ QImage titlePicture() {
     arm.closeSubpath();
     fillOutlined(p, arm, shadow, 0);
     ellipse(p, {384, 252}, 14, 14, shadow, 0);
-    fillOutlined(p, polygon({{290, 286}, {336, 286}, {336, 293}, {290, 293}}), QColor(220, 40, 40), 0);  // headband
+    fillOutlined(p, polygon({{290, 286}, {336, 286}, {336, 293}, {290, 293}}), QColor(220, 40, 40),
+                 0);  // headband
     fillOutlined(p, polygon({{290, 288}, {264, 278}, {268, 296}}), QColor(220, 40, 40), 0);
     p.setPen(QPen(QColor(255, 240, 160), 3));  // rays from the fist
     for (int k = 0; k < 8; ++k) {
@@ -143,7 +158,8 @@ QImage endingPicture() {
     p.setBrush(QColor(255, 245, 170));
     for (int i = 0; i < 20; i += 2) {  // a burst of glory
         const double a0 = i * M_PI / 10, a1 = (i + 1) * M_PI / 10;
-        p.drawPolygon(QPolygonF({QPointF(101, 110), QPointF(101 + 300 * std::cos(a0), 110 + 300 * std::sin(a0)),
+        p.drawPolygon(QPolygonF({QPointF(101, 110),
+                                 QPointF(101 + 300 * std::cos(a0), 110 + 300 * std::sin(a0)),
                                  QPointF(101 + 300 * std::cos(a1), 110 + 300 * std::sin(a1))}));
     }
     fillOutlined(p, polygon({{0, 236}, {202, 226}, {202, 276}, {0, 276}}), QColor(90, 170, 70), 3);
@@ -158,9 +174,21 @@ QImage endingPicture() {
     body.lineTo(142, 240);
     body.closeSubpath();
     fillOutlined(p, body, QColor(150, 110, 70));
-    fillOutlined(p, polygon({{132, 166}, {150, 120}, {160, 126}, {142, 176}}), QColor(255, 214, 170), 3);  // arm to the flag
+    fillOutlined(p, polygon({{132, 166}, {150, 120}, {160, 126}, {142, 176}}),
+                 QColor(255, 214, 170), 3);  // arm to the flag
     ellipse(p, {101, 112}, 32, 36, QColor(255, 214, 170));
-    fillOutlined(p, polygon({{70, 104}, {74, 78}, {86, 86}, {96, 70}, {104, 84}, {116, 72}, {122, 86}, {132, 80}, {132, 104}, {120, 92}, {82, 92}}),
+    fillOutlined(p,
+                 polygon({{70, 104},
+                          {74, 78},
+                          {86, 86},
+                          {96, 70},
+                          {104, 84},
+                          {116, 72},
+                          {122, 86},
+                          {132, 80},
+                          {132, 104},
+                          {120, 92},
+                          {82, 92}}),
                  QColor(60, 40, 30));
     fillOutlined(p, polygon({{69, 94}, {133, 94}, {133, 101}, {69, 101}}), QColor(220, 40, 40), 3);
     for (int side : {-1, 1}) {

@@ -25,15 +25,17 @@ using namespace zentar;
 
 namespace {
 
-constexpr int kQuietTicks = 3000;      // a battle with no damage for this long is stuck
-constexpr int kBattleTicks = 200000;   // no battle may run longer than this
+constexpr int kQuietTicks = 3000;     // a battle with no damage for this long is stuck
+constexpr int kBattleTicks = 200000;  // no battle may run longer than this
 
 // A platform without a screen: seeded draws, answers from the player's own dice.
 class SoakPlatform : public Platform {
-public:
+  public:
     explicit SoakPlatform(std::uint32_t seed) : game_(seed), dice_(seed ^ 0x9e3779b9u) {}
     float random() override { return game_.next(); }
-    void seedFromClock() override { game_.seed(static_cast<std::uint32_t>(dice_.next() * 4294967295.0)); }
+    void seedFromClock() override {
+        game_.seed(static_cast<std::uint32_t>(dice_.next() * 4294967295.0));
+    }
     Answer message(const QString&, Buttons buttons, Icon) override {
         ++messages;
         if (buttons == Buttons::Ok) return Answer::Ok;
@@ -61,7 +63,7 @@ public:
     int pick(int n) { return std::min(n - 1, static_cast<int>(roll() * n)); }
     long messages = 0, shapes = 0;
 
-private:
+  private:
     Random game_;
     Random dice_;
     std::map<QString, QString> store_;
@@ -78,7 +80,7 @@ struct Figures {
 }
 
 class Player {
-public:
+  public:
     explicit Player(std::uint32_t seed) : pf_(seed), game_(std::make_unique<Game>(pf_)) {}
 
     void play(long battles) {
@@ -87,9 +89,12 @@ public:
         while (f_.battles < battles) {
             if (g().ended() || !g().find<Form2>()) startNewGame();
             const float choice = pf_.roll();
-            if (choice < 0.2f) train();
-            else if (choice < 0.4f) shop();
-            else fight();
+            if (choice < 0.2f)
+                train();
+            else if (choice < 0.4f)
+                shop();
+            else
+                fight();
         }
     }
     const Figures& figures() const { return f_; }
@@ -99,7 +104,9 @@ public:
     // A checksum of the state, to see that a replay came out the same.
     std::uint64_t checksum() const {
         std::uint64_t h = 1469598103934665603ull;
-        auto mix = [&h](std::int64_t v) { h = (h ^ static_cast<std::uint64_t>(v)) * 1099511628211ull; };
+        auto mix = [&h](std::int64_t v) {
+            h = (h ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+        };
         for (const Country& c : g().st.country)
             for (std::int32_t v : {c.hp, c.OFE, c.DEF, c.qui, c.gold, c.win, c.heisi}) mix(v);
         for (const ItemSlot& s : g().st.slot) mix(s.kosuu);
@@ -107,11 +114,13 @@ public:
         return h;
     }
 
-private:
+  private:
     Game& g() { return *game_; }
     const Game& g() const { return *game_; }
     template <typename H>
-    void run(H&& h) { g().dispatch(std::forward<H>(h)); }
+    void run(H&& h) {
+        g().dispatch(std::forward<H>(h));
+    }
 
     void startNewGame() {
         if (g().ended() || !g().find<Form1>()) {  // the program ended: start it again
@@ -119,8 +128,14 @@ private:
             run([&] { g().start(); });
         }
         // The dice answer the question; ask until the player says yes.
-        for (int i = 0; i < 64 && g().find<Form1>(); ++i) run([&] { g().find<Form1>()->N1_Click(); });
-        if (g().find<Form1>()) run([&] { g().st.newGame({}); g().Unload(ScreenId::Title); g().Show(ScreenId::Main); });
+        for (int i = 0; i < 64 && g().find<Form1>(); ++i)
+            run([&] { g().find<Form1>()->N1_Click(); });
+        if (g().find<Form1>())
+            run([&] {
+                g().st.newGame({});
+                g().Unload(ScreenId::Title);
+                g().Show(ScreenId::Main);
+            });
     }
 
     void tickMain(int ticks) {
@@ -175,7 +190,8 @@ private:
             if (b->Timer1.Enabled) {
                 run([&] { b->Timer1_Timer(); });
             } else {
-                const std::int64_t money = std::int64_t(g().st.country[0].gold) + g().st.country[g().st.aite].gold;
+                const std::int64_t money =
+                    std::int64_t(g().st.country[0].gold) + g().st.country[g().st.aite].gold;
                 const std::int32_t wins = g().st.country[g().st.aite].win;
                 run([&] { b->snk_Timer(); });
                 ++f_.ticks;
@@ -199,12 +215,17 @@ private:
     }
 
     void settled(std::int64_t money, std::int32_t wins) {
-        const std::int64_t after = std::int64_t(g().st.country[0].gold) + g().st.country[g().st.aite].gold;
-        const bool saturated = g().st.country[0].gold == std::numeric_limits<std::int32_t>::max() ||
-                               g().st.country[g().st.aite].gold == std::numeric_limits<std::int32_t>::max();
-        if (after != money && !saturated) fail("money was not conserved by the settlement", f_.battles, f_.ticks);
-        if (g().st.country[g().st.aite].win > wins) ++f_.wins;
-        else ++f_.defeats;
+        const std::int64_t after =
+            std::int64_t(g().st.country[0].gold) + g().st.country[g().st.aite].gold;
+        const bool saturated =
+            g().st.country[0].gold == std::numeric_limits<std::int32_t>::max() ||
+            g().st.country[g().st.aite].gold == std::numeric_limits<std::int32_t>::max();
+        if (after != money && !saturated)
+            fail("money was not conserved by the settlement", f_.battles, f_.ticks);
+        if (g().st.country[g().st.aite].win > wins)
+            ++f_.wins;
+        else
+            ++f_.defeats;
     }
 
     static std::int64_t totalHp(const Form3& b) {
@@ -220,22 +241,32 @@ private:
             for (int i = 0; i < kSoldiers; ++i) {
                 const std::int32_t hp = b.bm.heihp[side][i];
                 const Picture& s = side == kPlayer ? b.HEIM[i] : b.HEIT[i];
-                if (b.bm.mato[side][i] < 0 || b.bm.mato[side][i] >= kSoldiers) fail("a target out of range", f_.battles, f_.ticks);
+                if (b.bm.mato[side][i] < 0 || b.bm.mato[side][i] >= kSoldiers)
+                    fail("a target out of range", f_.battles, f_.ticks);
                 if (!b.fielded(side, i)) {
-                    if (hp != 0 || s.Visible) fail("a soldier that was never fielded is in the battle", f_.battles, f_.ticks);
+                    if (hp != 0 || s.Visible)
+                        fail("a soldier that was never fielded is in the battle", f_.battles,
+                             f_.ticks);
                     continue;
                 }
-                if (s.Visible != (hp > 0)) fail("a sprite shows a fallen soldier or hides a living one", f_.battles, f_.ticks);
-                if (!(s.Left == s.Left) || !(s.Top == s.Top)) fail("a sprite left the numbers", f_.battles, f_.ticks);
+                if (s.Visible != (hp > 0))
+                    fail("a sprite shows a fallen soldier or hides a living one", f_.battles,
+                         f_.ticks);
+                if (!(s.Left == s.Left) || !(s.Top == s.Top))
+                    fail("a sprite left the numbers", f_.battles, f_.ticks);
                 alive += hp > 0;
             }
             const int fielded = b.bm.fieldedTop[side] + 1;
-            if (b.bm.nokori[side] != alive + heisi[side] - fielded) fail("nokori does not count the standing soldiers", f_.battles, f_.ticks);
-            if (b.bm.nokori[side] < -1 || b.bm.nokori[side] > fielded) fail("nokori out of range", f_.battles, f_.ticks);
+            if (b.bm.nokori[side] != alive + heisi[side] - fielded)
+                fail("nokori does not count the standing soldiers", f_.battles, f_.ticks);
+            if (b.bm.nokori[side] < -1 || b.bm.nokori[side] > fielded)
+                fail("nokori out of range", f_.battles, f_.ticks);
         }
     }
 
-    void openMenu(Form3* b) { run([&] { b->Form_KeyDown(pf_.roll() < 0.5f ? kVkReturn : kVkNumpad0); }); }
+    void openMenu(Form3* b) {
+        run([&] { b->Form_KeyDown(pf_.roll() < 0.5f ? kVkReturn : kVkNumpad0); });
+    }
 
     void pause(Form3* b, const std::int32_t heisi[2]) {
         openMenu(b);
@@ -289,9 +320,12 @@ int main(int argc, char** argv) {
     bool replay = false;
     for (int i = 1; i < argc; ++i) {
         const QString flag = QString::fromLocal8Bit(argv[i]);
-        if (flag == QLatin1String("--replay")) replay = true;
-        else if (i + 1 < argc && flag == QLatin1String("--battles")) battles = std::atol(argv[++i]);
-        else if (i + 1 < argc && flag == QLatin1String("--seed")) seed = static_cast<std::uint32_t>(std::atol(argv[++i]));
+        if (flag == QLatin1String("--replay"))
+            replay = true;
+        else if (i + 1 < argc && flag == QLatin1String("--battles"))
+            battles = std::atol(argv[++i]);
+        else if (i + 1 < argc && flag == QLatin1String("--seed"))
+            seed = static_cast<std::uint32_t>(std::atol(argv[++i]));
     }
     QElapsedTimer timer;
     timer.start();
@@ -306,11 +340,12 @@ int main(int argc, char** argv) {
         }
     }
     const Figures& f = player.figures();
-    std::printf("seed %u: %ld battles (%ld won, %ld lost, %ld retreats of which %ld stuck), %ld ticks, "
-                "%ld strategies, %ld item uses, %ld purchases, %ld trained days, %ld messages, "
-                "%ld shapes, %.1f s, checksum %016llx\n",
-                seed, f.battles, f.wins, f.defeats, f.retreats, f.stuck, f.ticks, f.strategies, f.items,
-                f.purchases, f.trainedDays, player.messages(), player.shapes(), timer.elapsed() / 1000.0,
-                static_cast<unsigned long long>(player.checksum()));
+    std::printf(
+        "seed %u: %ld battles (%ld won, %ld lost, %ld retreats of which %ld stuck), %ld ticks, "
+        "%ld strategies, %ld item uses, %ld purchases, %ld trained days, %ld messages, "
+        "%ld shapes, %.1f s, checksum %016llx\n",
+        seed, f.battles, f.wins, f.defeats, f.retreats, f.stuck, f.ticks, f.strategies, f.items,
+        f.purchases, f.trainedDays, player.messages(), player.shapes(), timer.elapsed() / 1000.0,
+        static_cast<unsigned long long>(player.checksum()));
     return 0;
 }
