@@ -178,7 +178,7 @@ class MainScreenTest : public QObject {
     void closingTheWindowSavesAndEnds() {
         Session s;
         s.newGameOnMain<Form2>();
-        s.run([&] { s.g.Unload(ScreenId::Main); });
+        s.run([&] { s.g.find<Form2>()->QueryUnload(); });
         QCOMPARE(s.pf.writeOrder.size(), 208);
         QVERIFY(s.g.ended());
     }

@@ -103,7 +103,7 @@ class TitleTest : public QObject {
     void closingTheWindowEndsWithoutSaving() {
         Session s;
         s.g.start();
-        s.run([&] { s.g.Unload(ScreenId::Title); });
+        s.run([&] { s.g.find<Form1>()->QueryUnload(); });
         QVERIFY(s.g.ended());
         QVERIFY(s.pf.writeOrder.isEmpty());
     }

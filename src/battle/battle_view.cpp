@@ -21,7 +21,7 @@ constexpr int kGlideMs = 200;
 
 }  // namespace
 
-BattleView::BattleView(Application& app) : app_(app) {
+BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload) {
     setWindowTitle(QStringLiteral("バトル テンキーの０かenterでメニュー"));
     setFixedSize(px(Form3::Width), px(Form3::Height));
     setFont(gameFont(12));
@@ -41,14 +41,13 @@ BattleView::BattleView(Application& app) : app_(app) {
     sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     senpo_ = new QComboBox(handan_);
     connect(senpo_, &QComboBox::activated, this,
-            [this](int i) { app_.handle<Form3>([i](Form3& f) { f.SENPO_Click(i); }); });
+            [this](int i) { handle([i](Form3& f) { f.SENPO_Click(i); }); });
     ii_ = new QPushButton(handan_);
-    connect(ii_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::II_Click); });
+    connect(ii_, &QPushButton::clicked, this, [this] { handle(&Form3::II_Click); });
     momir_ = new QPushButton(handan_);
-    connect(momir_, &QPushButton::clicked, this,
-            [this] { app_.handle<Form3>(&Form3::MOMIR_Click); });
+    connect(momir_, &QPushButton::clicked, this, [this] { handle(&Form3::MOMIR_Click); });
     mg_ = new QPushButton(handan_);
-    connect(mg_, &QPushButton::clicked, this, [this] { app_.handle<Form3>(&Form3::MG_Click); });
+    connect(mg_, &QPushButton::clicked, this, [this] { handle(&Form3::MG_Click); });
     glide_ = new QPropertyAnimation(kab_, "pos", this);
     glide_->setDuration(kGlideMs);
     glide_->setEasingCurve(QEasingCurve::OutCubic);
@@ -64,11 +63,9 @@ BattleView::~BattleView() {
     app_.platform().setEffectView(nullptr, {});
 }
 
-void BattleView::sync() {
-    const Form3* f = app_.game().find<Form3>();
-    if (!f) return;
-    syncPanel(*f);
-    if (!f->HANDAN.Visible && kab_->isAncestorOf(focusWidget())) setFocus();
+void BattleView::syncFrom(const Form3& f) {
+    syncPanel(f);
+    if (!f.HANDAN.Visible && kab_->isAncestorOf(focusWidget())) setFocus();
     update();
 }
 
@@ -109,12 +106,7 @@ void BattleView::paintEvent(QPaintEvent*) {
 
 void BattleView::keyPressEvent(QKeyEvent* event) {
     const int key = virtualKey(event);
-    if (key >= 0) app_.handle<Form3>([key](Form3& f) { f.Form_KeyDown(key); });
-}
-
-void BattleView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.handle<Form3>(&Form3::QueryUnload);
+    if (key >= 0) handle([key](Form3& f) { f.Form_KeyDown(key); });
 }
 
 }  // namespace zentar

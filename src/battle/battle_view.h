@@ -5,7 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "battle/battle.h"
 
 class QComboBox;
 class QFrame;
@@ -16,25 +17,19 @@ class QPushButton;
 
 namespace zentar {
 
-class Application;
-struct Form3;
-
-class BattleView : public QWidget, public View {
+class BattleView : public ScreenWindow<QWidget, Form3> {
   public:
     explicit BattleView(Application& app);
     ~BattleView() override;
-    QWidget* widget() override { return this; }
-    void sync() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
+    void syncFrom(const Form3& f) override;
     void syncPanel(const Form3& f);
 
-    Application& app_;
     QFrame* kab_;
     QLabel* hyo_;
     QLabel* mes_;

@@ -12,7 +12,7 @@
 
 namespace zentar {
 
-ItemChooserView::ItemChooserView(Application& app) : app_(app) {
+ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::Command2_Click) {
     setWindowTitle(QStringLiteral("アイテム欄"));
     setFixedSize(px(4125), px(1605));
     setFont(gameFont(12));
@@ -23,31 +23,22 @@ ItemChooserView::ItemChooserView(Application& app) : app_(app) {
     aitem_ = new QComboBox(this);
     aitem_->setMaxVisibleItems(15);
     connect(aitem_, &QComboBox::activated, this,
-            [this](int i) { app_.handle<Form7>([i](Form7& f) { f.AITEM_Click(i); }); });
+            [this](int i) { handle([i](Form7& f) { f.AITEM_Click(i); }); });
     command1_ = new QPushButton(this);
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { app_.handle<Form7>(&Form7::Command1_Click); });
+    connect(command1_, &QPushButton::clicked, this, [this] { handle(&Form7::Command1_Click); });
     command2_ = new QPushButton(this);
-    connect(command2_, &QPushButton::clicked, this,
-            [this] { app_.handle<Form7>(&Form7::Command2_Click); });
+    connect(command2_, &QPushButton::clicked, this, [this] { handle(&Form7::Command2_Click); });
     sync();
 }
 
-void ItemChooserView::sync() {
-    const Form7* f = app_.game().find<Form7>();
-    if (!f) return;
-    syncLabel(label1_, f->Label1);
-    placeWidget(ite_, f->ITE);
-    syncLineEdit(ite_, f->ITE);
-    placeWidget(aitem_, f->AITEM);
-    syncCombo(aitem_, f->AITEM);
-    syncButton(command1_, f->Command1);
-    syncButton(command2_, f->Command2);
-}
-
-void ItemChooserView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.handle<Form7>(&Form7::Command2_Click);
+void ItemChooserView::syncFrom(const Form7& f) {
+    syncLabel(label1_, f.Label1);
+    placeWidget(ite_, f.ITE);
+    syncLineEdit(ite_, f.ITE);
+    placeWidget(aitem_, f.AITEM);
+    syncCombo(aitem_, f.AITEM);
+    syncButton(command1_, f.Command1);
+    syncButton(command2_, f.Command2);
 }
 
 }  // namespace zentar

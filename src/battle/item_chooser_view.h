@@ -3,7 +3,8 @@
 
 #include <QWidget>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "battle/item_chooser.h"
 
 class QComboBox;
 class QLabel;
@@ -12,19 +13,12 @@ class QPushButton;
 
 namespace zentar {
 
-class Application;
-
-class ItemChooserView : public QWidget, public View {
+class ItemChooserView : public ScreenWindow<QWidget, Form7> {
   public:
     explicit ItemChooserView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Application& app_;
+    void syncFrom(const Form7& f) override;
     QLabel* label1_;
     QLineEdit* ite_;
     QComboBox* aitem_;

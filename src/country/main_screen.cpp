@@ -119,6 +119,10 @@ void Form2::N6_Click() {
     g.End();
 }
 
+void Form2::QueryUnload() {
+    g.Unload(ScreenId::Main);
+}
+
 void Form2::Z1_Click() {
     g.pf.message(QStringLiteral("ヘルプ.htmをご覧下さい。(^_^;)"), Buttons::Ok, Icon::None);
     g.pf.showHelp();

@@ -40,6 +40,7 @@ struct Form2 : Screen {
     void N3_Click();                 // 決戦
     void N6_Click();                 // 育成中断
     void Z1_Click();                 // お助けヘルプ
+    void QueryUnload();              // the close box: saves, and ends if nothing else is open
     void Timer1_Timer();
     void Timer2_Timer();
 

@@ -15,7 +15,7 @@
 
 namespace zentar {
 
-MainScreenView::MainScreenView(Application& app) : app_(app) {
+MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::QueryUnload) {
     setWindowTitle(QStringLiteral("ゼンタル"));
     auto* client = new QWidget(this);
     client->setFixedSize(px(6225), px(3495));
@@ -32,23 +32,23 @@ MainScreenView::MainScreenView(Application& app) : app_(app) {
     st->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     st->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     st->onKey = [this](int key) {
-        app_.handle<Form2>([key](Form2& f) { f.ST_KeyDown(key); });
+        handle([key](Form2& f) { f.ST_KeyDown(key); });
         return isArrowKey(key);  // the arrows move the cursor, every other key the country
     };
     st_ = st;
     auto* kkaze = new KeyForwarding<QScrollBar>(Qt::Horizontal, my_);
     kkaze->onKey = [this](int key) {
-        app_.handle<Form2>([key](Form2& f) { f.Form_KeyDown(key); });
+        handle([key](Form2& f) { f.Form_KeyDown(key); });
         return true;
     };
     connect(kkaze, &QScrollBar::valueChanged, this,
-            [this](int v) { app_.handle<Form2>([v](Form2& f) { f.KKAze_Change(v); }); });
+            [this](int v) { handle([v](Form2& f) { f.KKAze_Change(v); }); });
     kkaze_ = kkaze;
     for (QLabel*& label : bun_) label = new QLabel(client);
     auto* msp = new KeyForwarding<QScrollBar>(Qt::Horizontal, client);
     msp->onKey = [](int) { return true; };  // keys on the speed bar only move it
     connect(msp, &QScrollBar::valueChanged, this,
-            [this](int v) { app_.handle<Form2>([v](Form2& f) { f.MSP_Change(v); }); });
+            [this](int v) { handle([v](Form2& f) { f.MSP_Change(v); }); });
     msp_ = msp;
     setTabOrder(st_, kkaze_);
     setTabOrder(kkaze_, msp_);
@@ -75,43 +75,35 @@ void MainScreenView::buildMenus() {
         }
         QAction* a = n0->addAction(QString::fromUtf16(item.caption));
         a->setShortcut(item.key);
-        connect(a, &QAction::triggered, this,
-                [this, click = item.click] { app_.handle<Form2>(click); });
+        connect(a, &QAction::triggered, this, [this, click = item.click] { handle(click); });
     }
     QMenu* z0 = menuBar()->addMenu(QStringLiteral("育成情報"));
     QAction* z1 = z0->addAction(QStringLiteral("お助けヘルプ"));
     z1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    connect(z1, &QAction::triggered, this, [this] { app_.handle<Form2>(&Form2::Z1_Click); });
+    connect(z1, &QAction::triggered, this, [this] { handle(&Form2::Z1_Click); });
     QMenu* z2 = z0->addMenu(QStringLiteral("バージョン情報"));
     z2->addAction(QStringLiteral("ゼンタル　Ｖｅｒ．１．００"));
     z2->addAction(versionCredit());
 }
 
-void MainScreenView::sync() {
-    const Form2* f = app_.game().find<Form2>();
-    if (!f) return;
-    placeWidget(my_, f->MY);
-    placeWidget(hyo_, f->HYO);
-    syncPicture(hyo_, f->HYO);
-    placeWidget(st_, f->ST);
-    syncPlainText(st_, f->ST);
-    placeWidget(kkaze_, f->KKAze);
-    syncScrollBar(kkaze_, f->KKAze);
+void MainScreenView::syncFrom(const Form2& f) {
+    placeWidget(my_, f.MY);
+    placeWidget(hyo_, f.HYO);
+    syncPicture(hyo_, f.HYO);
+    placeWidget(st_, f.ST);
+    syncPlainText(st_, f.ST);
+    placeWidget(kkaze_, f.KKAze);
+    syncScrollBar(kkaze_, f.KKAze);
     for (int i = 0; i < 4; ++i) {
-        syncLabel(bun_[i], f->BUN[i]);
+        syncLabel(bun_[i], f.BUN[i]);
     }
-    placeWidget(msp_, f->MSP);
-    syncScrollBar(msp_, f->MSP);
-}
-
-void MainScreenView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.handle<Form2>([this](Form2&) { app_.game().Unload(ScreenId::Main); });
+    placeWidget(msp_, f.MSP);
+    syncScrollBar(msp_, f.MSP);
 }
 
 void MainScreenView::keyPressEvent(QKeyEvent* event) {
     const int key = virtualKey(event);
-    if (key >= 0) app_.handle<Form2>([key](Form2& f) { f.Form_KeyDown(key); });
+    if (key >= 0) handle([key](Form2& f) { f.Form_KeyDown(key); });
 }
 
 }  // namespace zentar

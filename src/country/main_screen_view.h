@@ -3,7 +3,8 @@
 
 #include <QMainWindow>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "country/main_screen.h"
 
 class QFrame;
 class QLabel;
@@ -12,23 +13,17 @@ class QScrollBar;
 
 namespace zentar {
 
-class Application;
-struct Form2;
-
-class MainScreenView : public QMainWindow, public View {
+class MainScreenView : public ScreenWindow<QMainWindow, Form2> {
   public:
     explicit MainScreenView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void syncFrom(const Form2& f) override;
     void buildMenus();
 
-    Application& app_;
     QFrame* my_;
     QLabel* hyo_;
     QPlainTextEdit* st_;

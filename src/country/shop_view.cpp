@@ -12,20 +12,19 @@
 
 namespace zentar {
 
-ShopView::ShopView(Application& app) : app_(app) {
+ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
     setWindowTitle(QStringLiteral("お買物"));
     setFixedSize(px(3405), px(3540));
     setFont(gameFont(12));
     for (QLabel*& l : label1_) l = new QLabel(this);
     naiyo_ = new QComboBox(this);
     connect(naiyo_, &QComboBox::activated, this,
-            [this](int i) { app_.handle<Shop>([i](Shop& f) { f.NAIYO_Click(i); }); });
+            [this](int i) { handle([i](Shop& f) { f.NAIYO_Click(i); }); });
     const auto entry = [this](void (Shop::*change)(const QString&)) {
         auto* e = new QLineEdit(this);
         e->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-        connect(e, &QLineEdit::textEdited, this, [this, change](const QString& t) {
-            app_.handle<Shop>([&](Shop& f) { (f.*change)(t); });
-        });
+        connect(e, &QLineEdit::textEdited, this,
+                [this, change](const QString& t) { handle([&](Shop& f) { (f.*change)(t); }); });
         return e;
     };
     text2_ = entry(&Shop::Text2_Change);
@@ -36,33 +35,26 @@ ShopView::ShopView(Application& app) : app_(app) {
         display->setFocusPolicy(Qt::NoFocus);
     }
     ok_ = new QPushButton(this);
-    connect(ok_, &QPushButton::clicked, this, [this] { app_.handle<Shop>(&Shop::OK_Click); });
+    connect(ok_, &QPushButton::clicked, this, [this] { handle(&Shop::OK_Click); });
     no_ = new QPushButton(this);
-    connect(no_, &QPushButton::clicked, this, [this] { app_.handle<Shop>(&Shop::NO_Click); });
+    connect(no_, &QPushButton::clicked, this, [this] { handle(&Shop::NO_Click); });
     sync();
 }
 
-void ShopView::sync() {
-    const Shop* f = app_.game().find<Shop>();
-    if (!f) return;
+void ShopView::syncFrom(const Shop& f) {
     for (int i = 0; i < 7; ++i) {
-        syncLabel(label1_[i], f->Label1[i]);
+        syncLabel(label1_[i], f.Label1[i]);
     }
-    placeWidget(naiyo_, f->NAIYO);
-    syncCombo(naiyo_, f->NAIYO);
+    placeWidget(naiyo_, f.NAIYO);
+    syncCombo(naiyo_, f.NAIYO);
     const std::pair<QLineEdit*, const TextBox*> boxes[] = {
-        {text1_, &f->Text1}, {text2_, &f->Text2}, {text3_, &f->Text3}, {text4_, &f->Text4}};
+        {text1_, &f.Text1}, {text2_, &f.Text2}, {text3_, &f.Text3}, {text4_, &f.Text4}};
     for (auto [w, c] : boxes) {
         placeWidget(w, *c);
         syncLineEdit(w, *c);
     }
-    syncButton(ok_, f->OK);
-    syncButton(no_, f->NO);
-}
-
-void ShopView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.handle<Shop>(&Shop::NO_Click);
+    syncButton(ok_, f.OK);
+    syncButton(no_, f.NO);
 }
 
 }  // namespace zentar

@@ -3,7 +3,8 @@
 
 #include <QWidget>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "country/shop.h"
 
 class QComboBox;
 class QLabel;
@@ -12,19 +13,12 @@ class QPushButton;
 
 namespace zentar {
 
-class Application;
-
-class ShopView : public QWidget, public View {
+class ShopView : public ScreenWindow<QWidget, Shop> {
   public:
     explicit ShopView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Application& app_;
+    void syncFrom(const Shop& f) override;
     QLabel* label1_[7];
     QComboBox* naiyo_;
     QLineEdit* text1_;

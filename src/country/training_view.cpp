@@ -12,43 +12,35 @@
 
 namespace zentar {
 
-TrainingView::TrainingView(Application& app) : app_(app) {
+TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Click) {
     setWindowTitle(QStringLiteral("育成内容"));
     setFixedSize(px(3435), px(1680));
     setFont(gameFont(12));
     for (QLabel*& l : label1_) l = new QLabel(this);
     naiyo_ = new QComboBox(this);
     connect(naiyo_, &QComboBox::activated, this,
-            [this](int i) { app_.handle<Form4>([i](Form4& f) { f.NAIYO_Click(i); }); });
+            [this](int i) { handle([i](Form4& f) { f.NAIYO_Click(i); }); });
     text1_ = new QLineEdit(this);
-    connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        app_.handle<Form4>([&t](Form4& f) { f.Text1_Change(t); });
-    });
+    connect(text1_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { handle([&t](Form4& f) { f.Text1_Change(t); }); });
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] { app_.handle<Form4>(&Form4::OK_Click); });
+    connect(ok_, &QPushButton::clicked, this, [this] { handle(&Form4::OK_Click); });
     no_ = new QPushButton(this);
-    connect(no_, &QPushButton::clicked, this, [this] { app_.handle<Form4>(&Form4::NO_Click); });
+    connect(no_, &QPushButton::clicked, this, [this] { handle(&Form4::NO_Click); });
     sync();
 }
 
-void TrainingView::sync() {
-    const Form4* f = app_.game().find<Form4>();
-    if (!f) return;
+void TrainingView::syncFrom(const Form4& f) {
     for (int i = 0; i < 3; ++i) {
-        syncLabel(label1_[i], f->Label1[i]);
+        syncLabel(label1_[i], f.Label1[i]);
     }
-    placeWidget(naiyo_, f->NAIYO);
-    syncCombo(naiyo_, f->NAIYO);
-    placeWidget(text1_, f->Text1);
-    syncLineEdit(text1_, f->Text1);
-    syncButton(ok_, f->OK);
-    syncButton(no_, f->NO);
-}
-
-void TrainingView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.handle<Form4>(&Form4::NO_Click);
+    placeWidget(naiyo_, f.NAIYO);
+    syncCombo(naiyo_, f.NAIYO);
+    placeWidget(text1_, f.Text1);
+    syncLineEdit(text1_, f.Text1);
+    syncButton(ok_, f.OK);
+    syncButton(no_, f.NO);
 }
 
 }  // namespace zentar

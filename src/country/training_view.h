@@ -3,7 +3,8 @@
 
 #include <QWidget>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "country/training.h"
 
 class QComboBox;
 class QLabel;
@@ -12,19 +13,12 @@ class QPushButton;
 
 namespace zentar {
 
-class Application;
-
-class TrainingView : public QWidget, public View {
+class TrainingView : public ScreenWindow<QWidget, Form4> {
   public:
     explicit TrainingView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Application& app_;
+    void syncFrom(const Form4& f) override;
     QLabel* label1_[3];
     QComboBox* naiyo_;
     QLineEdit* text1_;

@@ -77,6 +77,10 @@ void Form8::YMI() {
     Label2.Caption.clear();
 }
 
+void Form8::QueryUnload() {
+    g.Unload(ScreenId::Ending);
+}
+
 void Form8::RNK() {
     Label3.Caption = QStringLiteral("RANK") + rankText(g.st.day);
 }

@@ -30,8 +30,9 @@ struct Form8 : Screen {
     void Form_Load() override;
     std::vector<TimerHook> timers() override;
     void Timer1_Timer();
-    void YMI();  // starts the next line
-    void RNK();  // shows the rank
+    void YMI();          // starts the next line
+    void RNK();          // shows the rank
+    void QueryUnload();  // the close box ends the program
 };
 
 // Closing line k (0..19).

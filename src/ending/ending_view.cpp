@@ -9,7 +9,7 @@
 
 namespace zentar {
 
-EndingView::EndingView(Application& app) : app_(app) {
+EndingView::EndingView(Application& app) : ScreenWindow(app, &Form8::QueryUnload) {
     setWindowTitle(QStringLiteral("Ｅｎｄｉｎｇ"));
     setFixedSize(px(6555), px(5940));
     setBackground(this, {0, 0, 255});
@@ -27,20 +27,13 @@ EndingView::EndingView(Application& app) : app_(app) {
     sync();
 }
 
-void EndingView::sync() {
-    const Form8* f = app_.game().find<Form8>();
-    if (!f) return;
-    placeWidget(image1_, f->Image1);
-    syncPicture(image1_, f->Image1);
-    for (auto [w, c] : {std::pair{label1_, &f->Label1}, std::pair{label2_, &f->Label2},
-                        std::pair{label3_, &f->Label3}}) {
+void EndingView::syncFrom(const Form8& f) {
+    placeWidget(image1_, f.Image1);
+    syncPicture(image1_, f.Image1);
+    for (auto [w, c] : {std::pair{label1_, &f.Label1}, std::pair{label2_, &f.Label2},
+                        std::pair{label3_, &f.Label3}}) {
         syncLabel(w, *c);
     }
-}
-
-void EndingView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.dispatch([this] { app_.game().Unload(ScreenId::Ending); });
 }
 
 }  // namespace zentar

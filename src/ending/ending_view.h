@@ -3,25 +3,19 @@
 
 #include <QWidget>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "ending/ending.h"
 
 class QLabel;
 
 namespace zentar {
 
-class Application;
-
-class EndingView : public QWidget, public View {
+class EndingView : public ScreenWindow<QWidget, Form8> {
   public:
     explicit EndingView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Application& app_;
+    void syncFrom(const Form8& f) override;
     QLabel* label1_;
     QLabel* image1_;
     QLabel* label2_;

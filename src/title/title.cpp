@@ -55,6 +55,10 @@ void Form1::YA0_Click() {
     g.End();
 }
 
+void Form1::QueryUnload() {
+    g.Unload(ScreenId::Title);
+}
+
 void Form1::openMainScreen() {
     g.Unload(ScreenId::Title);
     g.Show(ScreenId::Main);

@@ -21,9 +21,10 @@ struct Form1 : Screen {
     void Form_Load() override;
     // The name box keeps at most 20 bytes of the Japanese code page.
     void NAM_Change(const QString& text);
-    void N1_Click();   // はじめから
-    void N2_Click();   // 続きから
-    void YA0_Click();  // もうやめる
+    void N1_Click();     // はじめから
+    void N2_Click();     // 続きから
+    void YA0_Click();    // もうやめる
+    void QueryUnload();  // the close box: the program ends, nothing is saved
 
   private:
     void openMainScreen();

@@ -25,12 +25,12 @@ class NameValidator : public QValidator {
 
 }  // namespace
 
-TitleView::TitleView(Application& app) : app_(app) {
+TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) {
     setWindowTitle(QStringLiteral("ゼンタル"));
     auto* client = new QWidget(this);
     client->setFixedSize(px(6750), px(5070));
     setCentralWidget(client);
-    Form1& f = *screen();
+    const Form1& f = *app_.game().find<Form1>();
 
     image1_ = new QLabel(client);
     image1_->setScaledContents(true);
@@ -46,44 +46,32 @@ TitleView::TitleView(Application& app) : app_(app) {
     nam_ = new QLineEdit(client);
     nam_->setFont(gameFont(14));
     nam_->setValidator(new NameValidator(nam_));
-    connect(nam_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        app_.handle<Form1>([&](Form1& f) { f.NAM_Change(text); });
-    });
+    connect(nam_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { handle([&](Form1& f) { f.NAM_Change(text); }); });
     placeWidget(image1_, f.Image1);
     image1_->lower();
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー"));
     QAction* n1 = menu->addAction(QStringLiteral("はじめから"));
     n1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    connect(n1, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::N1_Click); });
+    connect(n1, &QAction::triggered, this, [this] { handle(&Form1::N1_Click); });
     QAction* n2 = menu->addAction(QStringLiteral("続きから"));
     n2->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(n2, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::N2_Click); });
+    connect(n2, &QAction::triggered, this, [this] { handle(&Form1::N2_Click); });
     QAction* ya0 = menuBar()->addAction(QStringLiteral("もうやめる"));
-    connect(ya0, &QAction::triggered, this, [this] { app_.handle<Form1>(&Form1::YA0_Click); });
+    connect(ya0, &QAction::triggered, this, [this] { handle(&Form1::YA0_Click); });
     sync();
     nam_->setFocus();
 }
 
-Form1* TitleView::screen() const {
-    return app_.game().find<Form1>();
-}
-
-void TitleView::sync() {
-    const Form1* f = screen();
-    if (!f) return;
+void TitleView::syncFrom(const Form1& f) {
     for (int i = 0; i < 3; ++i) {
-        syncLabel(label1_[i], f->Label1[i]);
+        syncLabel(label1_[i], f.Label1[i]);
     }
-    syncLabel(label2_, f->Label2);
-    placeWidget(nam_, f->NAM);
-    syncLineEdit(nam_, f->NAM);
-    syncPicture(image1_, f->Image1);
-}
-
-void TitleView::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    app_.dispatch([this] { app_.game().Unload(ScreenId::Title); });
+    syncLabel(label2_, f.Label2);
+    placeWidget(nam_, f.NAM);
+    syncLineEdit(nam_, f.NAM);
+    syncPicture(image1_, f.Image1);
 }
 
 }  // namespace zentar

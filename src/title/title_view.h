@@ -3,29 +3,21 @@
 
 #include <QMainWindow>
 
-#include "app/view.h"
+#include "app/screen_window.h"
+#include "title/title.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace zentar {
 
-class Application;
-struct Form1;
-
-class TitleView : public QMainWindow, public View {
+class TitleView : public ScreenWindow<QMainWindow, Form1> {
   public:
     explicit TitleView(Application& app);
-    QWidget* widget() override { return this; }
-    void sync() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Form1* screen() const;
+    void syncFrom(const Form1& f) override;
 
-    Application& app_;
     QLabel* label1_[3];
     QLabel* label2_;
     QLineEdit* nam_;

@@ -1,0 +1,44 @@
+// The window of one screen: it forwards the player's events to the screen's handlers
+// and copies the screen's control state into its widgets. Its close box is one of the
+// screen's handlers, so that no window closes behind the game's back.
+#pragma once
+
+#include <QCloseEvent>
+
+#include "app/application.h"
+#include "app/view.h"
+
+namespace zentar {
+
+template <typename Base, typename F>
+class ScreenWindow : public Base, public View {
+  public:
+    ScreenWindow(Application& app, void (F::*closeBox)()) : app_(app), closeBox_(closeBox) {}
+
+    QWidget* widget() override { return this; }
+    void sync() override {
+        if (const F* f = app_.game().template find<F>()) syncFrom(*f);
+    }
+
+  protected:
+    // Copies the control state of the screen into the widgets.
+    virtual void syncFrom(const F& f) = 0;
+
+    // Runs a handler of the screen, when it takes input.
+    template <typename Handler>
+    void handle(Handler&& handler) {
+        app_.template handle<F>(std::forward<Handler>(handler));
+    }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        handle(closeBox_);
+    }
+
+    Application& app_;
+
+  private:
+    void (F::*closeBox_)();
+};
+
+}  // namespace zentar
