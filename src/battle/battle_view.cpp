@@ -29,8 +29,7 @@ BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     kab_ = new QFrame(this);
-    hyo_ = new QLabel(kab_);
-    hyo_->setScaledContents(true);
+    hyo_ = new PictureBox(kab_);
     mes_ = new QLabel(kab_);
     mes_->setWordWrap(true);
     mes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -81,8 +80,7 @@ void BattleView::syncPanel(const Form3& f) {
         glide_->setEndValue(r.topLeft());
         glide_->start();
     }
-    placeWidget(hyo_, f.HYO);
-    syncPicture(hyo_, f.HYO);
+    hyo_->sync(f.HYO);
     syncLabel(mes_, f.mes);
     placeWidget(handan_, f.HANDAN);
     setBackground(handan_, f.HANDAN.BackColor);

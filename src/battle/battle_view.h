@@ -7,6 +7,7 @@
 
 #include "app/screen_window.h"
 #include "battle/battle.h"
+#include "platform/picture_box.h"
 
 class QComboBox;
 class QFrame;
@@ -31,7 +32,7 @@ class BattleView : public ScreenWindow<QWidget, Form3> {
     void syncPanel(const Form3& f);
 
     QFrame* kab_;
-    QLabel* hyo_;
+    PictureBox* hyo_;
     QLabel* mes_;
     QFrame* handan_;
     QPlainTextEdit* sinti_;

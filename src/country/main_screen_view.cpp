@@ -23,8 +23,7 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
     setFont(gameFont(12));
 
     my_ = new QFrame(client);
-    hyo_ = new QLabel(my_);
-    hyo_->setScaledContents(true);
+    hyo_ = new PictureBox(my_);
     auto* st = new KeyForwarding<QPlainTextEdit>(my_);
     st->setReadOnly(true);
     st->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -88,8 +87,7 @@ void MainScreenView::buildMenus() {
 
 void MainScreenView::syncFrom(const Form2& f) {
     placeWidget(my_, f.MY);
-    placeWidget(hyo_, f.HYO);
-    syncPicture(hyo_, f.HYO);
+    hyo_->sync(f.HYO);
     placeWidget(st_, f.ST);
     syncPlainText(st_, f.ST);
     placeWidget(kkaze_, f.KKAze);

@@ -5,6 +5,7 @@
 
 #include "app/screen_window.h"
 #include "country/main_screen.h"
+#include "platform/picture_box.h"
 
 class QFrame;
 class QLabel;
@@ -25,7 +26,7 @@ class MainScreenView : public ScreenWindow<QMainWindow, Form2> {
     void buildMenus();
 
     QFrame* my_;
-    QLabel* hyo_;
+    PictureBox* hyo_;
     QPlainTextEdit* st_;
     QScrollBar* kkaze_;
     QLabel* bun_[4];

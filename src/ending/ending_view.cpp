@@ -13,8 +13,7 @@ EndingView::EndingView(Application& app) : ScreenWindow(app, &Form8::QueryUnload
     setWindowTitle(QStringLiteral("Ｅｎｄｉｎｇ"));
     setFixedSize(px(6555), px(5940));
     setBackground(this, {0, 0, 255});
-    image1_ = new QLabel(this);
-    image1_->setScaledContents(true);
+    image1_ = new PictureBox(this);
     label1_ = new QLabel(this);
     label1_->setFont(gameFont(26));
     label1_->setAlignment(Qt::AlignCenter);
@@ -24,12 +23,12 @@ EndingView::EndingView(Application& app) : ScreenWindow(app, &Form8::QueryUnload
     label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label3_ = new QLabel(this);
     label3_->setFont(gameFont(14));
+    label1_->raise();  // the flashing words stand in front of the picture
     sync();
 }
 
 void EndingView::syncFrom(const Form8& f) {
-    placeWidget(image1_, f.Image1);
-    syncPicture(image1_, f.Image1);
+    image1_->sync(f.Image1);
     for (auto [w, c] : {std::pair{label1_, &f.Label1}, std::pair{label2_, &f.Label2},
                         std::pair{label3_, &f.Label3}}) {
         syncLabel(w, *c);

@@ -5,6 +5,7 @@
 
 #include "app/screen_window.h"
 #include "ending/ending.h"
+#include "platform/picture_box.h"
 
 class QLabel;
 
@@ -17,7 +18,7 @@ class EndingView : public ScreenWindow<QWidget, Form8> {
   private:
     void syncFrom(const Form8& f) override;
     QLabel* label1_;
-    QLabel* image1_;
+    PictureBox* image1_;
     QLabel* label2_;
     QLabel* label3_;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -46,6 +47,10 @@ Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
                     QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setFont(gameFont(12));
+    // Wide enough that the title "ゼンタル" is never cut short, even for a short text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (buttons == Buttons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);

@@ -10,8 +10,6 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "platform/pictures.h"
-
 namespace zentar {
 
 int px(float twips) {
@@ -125,13 +123,6 @@ void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
     const QSignalBlocker block(w);
     if (w->minimum() != c.Min || w->maximum() != c.Max) w->setRange(c.Min, c.Max);
     if (w->value() != c.Value) w->setValue(c.Value);
-}
-
-void syncPicture(QLabel* w, const Picture& c) {
-    const QVariant id = static_cast<int>(c.picture);
-    if (w->property("picture") == id) return;
-    w->setProperty("picture", id);
-    w->setPixmap(picture(c.picture));
 }
 
 void syncButton(QPushButton* w, const Button& c) {

@@ -36,7 +36,6 @@ void syncLineEdit(QLineEdit* w, const TextBox& c);
 void syncPlainText(QPlainTextEdit* w, const TextBox& c);
 void syncCombo(QComboBox* w, const ComboBox& c);
 void syncScrollBar(QScrollBar* w, const ScrollBar& c);
-void syncPicture(QLabel* w, const Picture& c);
 // Places a button and copies its caption.
 void syncButton(QPushButton* w, const Button& c);
 void setTextColour(QWidget* w, Rgb c);

@@ -32,8 +32,7 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     setCentralWidget(client);
     const Form1& f = *app_.game().find<Form1>();
 
-    image1_ = new QLabel(client);
-    image1_->setScaledContents(true);
+    image1_ = new PictureBox(client);
     for (int i : {0, 2, 1}) {
         label1_[i] = new QLabel(client);
         label1_[i]->setAlignment(Qt::AlignCenter);
@@ -71,7 +70,7 @@ void TitleView::syncFrom(const Form1& f) {
     syncLabel(label2_, f.Label2);
     placeWidget(nam_, f.NAM);
     syncLineEdit(nam_, f.NAM);
-    syncPicture(image1_, f.Image1);
+    image1_->sync(f.Image1);
 }
 
 }  // namespace zentar

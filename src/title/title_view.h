@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "app/screen_window.h"
+#include "platform/picture_box.h"
 #include "title/title.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ class TitleView : public ScreenWindow<QMainWindow, Form1> {
     QLabel* label1_[3];
     QLabel* label2_;
     QLineEdit* nam_;
-    QLabel* image1_;
+    PictureBox* image1_;
 };
 
 }  // namespace zentar

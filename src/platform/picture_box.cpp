@@ -1,0 +1,27 @@
+#include "platform/picture_box.h"
+
+#include <QPainter>
+
+#include "platform/pictures.h"
+#include "platform/widgets.h"
+
+namespace zentar {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void PictureBox::sync(const Picture& c) {
+    placeWidget(this, c);
+    if (picture_ == c.picture) return;
+    picture_ = c.picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    const QPixmap& pm = picture(picture_);
+    if (pm.isNull()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), pm);
+}
+
+}  // namespace zentar
