@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
@@ -176,6 +177,9 @@ void Application::openHelp() {
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setWindowTitle(QStringLiteral("ゼンタル　お助けヘルプ"));
         help_->setOpenExternalLinks(false);
+        QFile css(QStringLiteral(":/help/style.css"));  // rich text takes no linked sheets
+        if (css.open(QIODevice::ReadOnly))
+            help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
         help_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
         help_->resize(640, 560);
     }
