@@ -334,6 +334,7 @@ class ItemsTest : public QObject {
     void emptyChoiceChangesNothingButStillClamps() {
         ItemSession s;
         s.b().bm.heihp[kRival][0] = -3;
+        s.g.st.slot[7] = {QString(), 3};  // a count without a name is not the empty choice's
         const auto before = s.g.st.slot;
         s.use(QString());
         QCOMPARE(s.b().bm.heihp[kRival][0], 0);
