@@ -121,6 +121,9 @@ struct Form3 : Screen {
     int countryOf(int side) const;
 };
 
+// A random soldier index: r × n truncated, held within 0..255.
+int drawSoldier(Platform& pf, std::int32_t n);
+
 // The target search of the battle: starting from `start`, draws r × n truncated
 // until it meets a soldier that `stands`. Returns -1, without drawing, when none of
 // the indices the draw can reach stands and `start` does not either.

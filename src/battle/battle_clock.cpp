@@ -87,6 +87,10 @@ void Form3::rivalTurn() {
     }
 }
 
+int drawSoldier(Platform& pf, std::int32_t n) {
+    return std::clamp(truncate(static_cast<double>(pf.random()) * n), 0, kSoldiers - 1);
+}
+
 int drawStanding(const std::array<std::int32_t, kSoldiers>& hp, int start, std::int32_t n,
                  bool (*stands)(std::int32_t), Platform& pf) {
     int t = std::clamp(start, 0, kSoldiers - 1);
@@ -95,8 +99,7 @@ int drawStanding(const std::array<std::int32_t, kSoldiers>& hp, int start, std::
     const auto end = hp.begin() + drawable + 1;
     const auto first = std::find_if(hp.begin(), end, stands);
     if (first == end) return -1;
-    for (int draw = 0; draw < kMaxTargetDraws && !stands(hp[t]); ++draw)
-        t = std::clamp(truncate(static_cast<double>(pf.random()) * n), 0, kSoldiers - 1);
+    for (int draw = 0; draw < kMaxTargetDraws && !stands(hp[t]); ++draw) t = drawSoldier(pf, n);
     return stands(hp[t]) ? t : static_cast<int>(first - hp.begin());
 }
 

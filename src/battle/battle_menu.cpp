@@ -17,10 +17,6 @@ int lastCommanded(std::int32_t nokori) {
     return std::clamp(nokori, -1, kSoldiers - 1);
 }
 
-int drawIndex(Platform& pf, std::int32_t n) {
-    return std::clamp(truncate(static_cast<double>(pf.random()) * n), 0, kSoldiers - 1);
-}
-
 }  // namespace
 
 QString Form3::report(int s, int c) const {
@@ -88,7 +84,7 @@ void Form3::II_Click() {
     sakusen = chosen.left(1);
     if (sakusen == u"あ") {
         for (int i = 0; i <= lastCommanded(bm.nokori[kPlayer]); ++i)
-            bm.mato[kPlayer][i] = drawIndex(g.pf, bm.nokori[kRival]);
+            bm.mato[kPlayer][i] = drawSoldier(g.pf, bm.nokori[kRival]);
     } else if (sakusen == u"的") {
         aimAtOne();
     } else if (sakusen == u"ア") {

@@ -37,6 +37,7 @@ BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload
     handan_ = new QFrame(kab_);
     sinti_ = new QPlainTextEdit(handan_);
     sinti_->setReadOnly(true);
+    setBackground(sinti_, {0, 255, 255});
     sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     senpo_ = new QComboBox(handan_);
     connect(senpo_, &QComboBox::activated, this,
@@ -84,10 +85,7 @@ void BattleView::syncPanel(const Form3& f) {
     syncLabel(mes_, f.mes);
     placeWidget(handan_, f.HANDAN);
     setBackground(handan_, f.HANDAN.BackColor);
-    placeWidget(sinti_, f.sinti);
-    setBackground(sinti_, {0, 255, 255});
     syncPlainText(sinti_, f.sinti);
-    placeWidget(senpo_, f.SENPO);
     syncCombo(senpo_, f.SENPO);
     syncButton(ii_, f.II);
     syncButton(momir_, f.MOMIR);

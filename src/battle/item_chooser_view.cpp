@@ -33,9 +33,7 @@ ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::C
 
 void ItemChooserView::syncFrom(const Form7& f) {
     syncLabel(label1_, f.Label1);
-    placeWidget(ite_, f.ITE);
     syncLineEdit(ite_, f.ITE);
-    placeWidget(aitem_, f.AITEM);
     syncCombo(aitem_, f.AITEM);
     syncButton(command1_, f.Command1);
     syncButton(command2_, f.Command2);

@@ -88,14 +88,11 @@ void MainScreenView::buildMenus() {
 void MainScreenView::syncFrom(const Form2& f) {
     placeWidget(my_, f.MY);
     hyo_->sync(f.HYO);
-    placeWidget(st_, f.ST);
     syncPlainText(st_, f.ST);
-    placeWidget(kkaze_, f.KKAze);
     syncScrollBar(kkaze_, f.KKAze);
     for (int i = 0; i < 4; ++i) {
         syncLabel(bun_[i], f.BUN[i]);
     }
-    placeWidget(msp_, f.MSP);
     syncScrollBar(msp_, f.MSP);
 }
 

@@ -45,12 +45,10 @@ void ShopView::syncFrom(const Shop& f) {
     for (int i = 0; i < 7; ++i) {
         syncLabel(label1_[i], f.Label1[i]);
     }
-    placeWidget(naiyo_, f.NAIYO);
     syncCombo(naiyo_, f.NAIYO);
     const std::pair<QLineEdit*, const TextBox*> boxes[] = {
         {text1_, &f.Text1}, {text2_, &f.Text2}, {text3_, &f.Text3}, {text4_, &f.Text4}};
     for (auto [w, c] : boxes) {
-        placeWidget(w, *c);
         syncLineEdit(w, *c);
     }
     syncButton(ok_, f.OK);

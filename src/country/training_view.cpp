@@ -35,9 +35,7 @@ void TrainingView::syncFrom(const Form4& f) {
     for (int i = 0; i < 3; ++i) {
         syncLabel(label1_[i], f.Label1[i]);
     }
-    placeWidget(naiyo_, f.NAIYO);
     syncCombo(naiyo_, f.NAIYO);
-    placeWidget(text1_, f.Text1);
     syncLineEdit(text1_, f.Text1);
     syncButton(ok_, f.OK);
     syncButton(no_, f.NO);

@@ -93,6 +93,7 @@ void syncLabel(QLabel* w, const Label& c) {
 }
 
 void syncLineEdit(QLineEdit* w, const TextBox& c) {
+    placeWidget(w, c);
     if (c.MaxLength > 0 && w->maxLength() != c.MaxLength) w->setMaxLength(c.MaxLength);
     if (w->text() != c.Text) {
         const QSignalBlocker block(w);
@@ -101,6 +102,7 @@ void syncLineEdit(QLineEdit* w, const TextBox& c) {
 }
 
 void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
+    placeWidget(w, c);
     const QString text = displayText(c.Text);
     if (w->toPlainText() != text) {
         const QSignalBlocker block(w);
@@ -109,6 +111,7 @@ void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
 }
 
 void syncCombo(QComboBox* w, const ComboBox& c) {
+    placeWidget(w, c);
     const QSignalBlocker block(w);
     QStringList shown;
     for (int i = 0; i < w->count(); ++i) shown << w->itemText(i);
@@ -120,6 +123,7 @@ void syncCombo(QComboBox* w, const ComboBox& c) {
 }
 
 void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
+    placeWidget(w, c);
     const QSignalBlocker block(w);
     if (w->minimum() != c.Min || w->maximum() != c.Max) w->setRange(c.Min, c.Max);
     if (w->value() != c.Value) w->setValue(c.Value);

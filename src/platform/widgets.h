@@ -30,6 +30,7 @@ QColor qcolor(Rgb c);
 int virtualKey(const QKeyEvent* event);
 
 void placeWidget(QWidget* w, const Control& c);
+// Each sync* places its widget as the control says, then copies the control's content.
 // Places a label (one-line labels grow to their text) and copies caption and colour.
 void syncLabel(QLabel* w, const Label& c);
 void syncLineEdit(QLineEdit* w, const TextBox& c);

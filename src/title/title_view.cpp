@@ -30,7 +30,6 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     auto* client = new QWidget(this);
     client->setFixedSize(px(6750), px(5070));
     setCentralWidget(client);
-    const Form1& f = *app_.game().find<Form1>();
 
     image1_ = new PictureBox(client);
     for (int i : {0, 2, 1}) {
@@ -47,7 +46,6 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     nam_->setValidator(new NameValidator(nam_));
     connect(nam_, &QLineEdit::textEdited, this,
             [this](const QString& text) { handle([&](Form1& f) { f.NAM_Change(text); }); });
-    placeWidget(image1_, f.Image1);
     image1_->lower();
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー"));
@@ -68,7 +66,6 @@ void TitleView::syncFrom(const Form1& f) {
         syncLabel(label1_[i], f.Label1[i]);
     }
     syncLabel(label2_, f.Label2);
-    placeWidget(nam_, f.NAM);
     syncLineEdit(nam_, f.NAM);
     image1_->sync(f.Image1);
 }
