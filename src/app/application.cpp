@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 
+#include "app/window_placement.h"
 #include "battle/battle_view.h"
 #include "battle/item_chooser_view.h"
 #include "country/main_screen_view.h"
@@ -13,6 +15,7 @@
 #include "country/training_view.h"
 #include "ending/ending_view.h"
 #include "platform/controls.h"
+#include "platform/widgets.h"
 #include "title/title_view.h"
 
 // The pictures and the manual are compiled into the view library.
@@ -26,6 +29,7 @@ Application::Application() : game_(platform_) {
     loadResources();
     platform_.onHelp = [this] { openHelp(); };
     platform_.onPump = [this] { syncWindows(); };
+    platform_.messageOwner = [this] { return frontWindow(); };
 }
 
 Application::~Application() {
@@ -101,6 +105,7 @@ void Application::syncWindows() {
                 w->adjustSize();
                 w->setFixedSize(w->size());
             }
+            if (QWidget* owner = ownerWindow(id)) keepAbove(w, owner);
             placeNewWindow(id, w);
         }
         QWidget* w = view->widget();
@@ -116,18 +121,48 @@ void Application::syncWindows() {
     }
 }
 
-// New windows open in the middle of the screen; the item chooser opens beside the battle.
+// New windows open in the middle of the screen, a dialog beside its window.
 void Application::placeNewWindow(ScreenId id, QWidget* w) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QPoint at = screen.center() - w->rect().center();
-    if (QWidget* battle = window(ScreenId::Battle); id == ScreenId::Chooser && battle) {
-        const QRect b = battle->frameGeometry();
-        at = QPoint(b.right() + 8, b.top());
-        if (at.x() + w->frameGeometry().width() > screen.right())
-            at = QPoint(b.left(), b.bottom() + 8);
-        if (at.y() + w->frameGeometry().height() > screen.bottom()) at = screen.topLeft();
+    const QRect screen = availableScreen();
+    const QSize frame = w->size().grownBy(frameMargins());
+    const QWidget* owner = ownerWindow(id);
+    w->move(owner ? beside(owner->frameGeometry(), frame, screen) : centred(frame, screen));
+}
+
+// The frame the window manager puts around the game's windows, as far as one shows it.
+QMargins Application::frameMargins() const {
+    for (const auto& view : views_) {
+        const QWidget* w = view ? view->widget() : nullptr;
+        if (w && w->isVisible()) {
+            const QRect frame = w->frameGeometry(), client = w->geometry();
+            return {client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom()};
+        }
     }
-    w->move(at);
+    return {};
+}
+
+QRect Application::availableScreen() const {
+    for (const auto& view : views_)
+        if (view && view->widget()->isVisible())
+            return view->widget()->screen()->availableGeometry();
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// The dialogs stay with the window that opens them.
+QWidget* Application::ownerWindow(ScreenId id) const {
+    if (id == ScreenId::Training) return window(ScreenId::Main);
+    if (id == ScreenId::Chooser) return window(ScreenId::Battle);
+    return nullptr;
+}
+
+QWidget* Application::frontWindow() const {
+    for (ScreenId id : {ScreenId::Chooser, ScreenId::Training, ScreenId::Battle, ScreenId::Shop,
+                        ScreenId::Main, ScreenId::Ending, ScreenId::Title}) {
+        QWidget* w = window(id);
+        if (w && w->isVisible()) return w;
+    }
+    return nullptr;
 }
 
 void Application::syncTimers() {
@@ -181,7 +216,12 @@ void Application::openHelp() {
         if (css.open(QIODevice::ReadOnly))
             help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
         help_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
-        help_->resize(640, 560);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help_);
+        connect(escape, &QShortcut::activated, help_, &QWidget::close);
+        const QRect screen = availableScreen();
+        const QMargins frame = frameMargins();
+        help_->resize(within(QSize(640, 560), frame, screen));
+        help_->move(centred(help_->size().grownBy(frame), screen));
     }
     help_->show();
     help_->raise();

@@ -2,6 +2,7 @@
 // that is on, and after every handled event the windows brought up to date.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -61,6 +62,11 @@ class Application : public QObject {
     void syncWindows();
     void syncTimers();
     void placeNewWindow(ScreenId id, QWidget* w);
+    QWidget* ownerWindow(ScreenId id) const;
+    QMargins frameMargins() const;
+    QRect availableScreen() const;
+    // The game window in front: the dialog that is open, else the screen's window.
+    QWidget* frontWindow() const;
     void fire(ScreenId id, int index);
     void openHelp();
     std::unique_ptr<View> makeView(ScreenId id);

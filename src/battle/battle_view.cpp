@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "battle/battle.h"
 #include "battle/field_painter.h"
+#include "platform/virtual_keys.h"
 #include "platform/widgets.h"
 
 namespace zentar {
@@ -25,7 +26,7 @@ BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload
     setWindowTitle(QStringLiteral("バトル テンキーの０かenterでメニュー"));
     setFixedSize(px(Form3::Width), px(Form3::Height));
     setFont(gameFont(12));
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::ClickFocus);  // Tab goes round the pause menu only
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     kab_ = new QFrame(this);
@@ -39,15 +40,30 @@ BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload
     sinti_->setReadOnly(true);
     setBackground(sinti_, {0, 255, 255});
     sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sinti_->setFocusPolicy(Qt::ClickFocus);
     senpo_ = new QComboBox(handan_);
     connect(senpo_, &QComboBox::activated, this,
             [this](int i) { handle([i](Form3& f) { f.SENPO_Click(i); }); });
-    ii_ = new QPushButton(handan_);
+    // Enter, like Space, presses the menu's button that has the focus.
+    const auto menuButton = [this] {
+        auto* b = new QPushButton(handan_);
+        b->setAutoDefault(true);
+        return b;
+    };
+    ii_ = menuButton();
     connect(ii_, &QPushButton::clicked, this, [this] { handle(&Form3::II_Click); });
-    momir_ = new QPushButton(handan_);
+    momir_ = menuButton();
     connect(momir_, &QPushButton::clicked, this, [this] { handle(&Form3::MOMIR_Click); });
-    mg_ = new QPushButton(handan_);
+    mg_ = menuButton();
     connect(mg_, &QPushButton::clicked, this, [this] { handle(&Form3::MG_Click); });
+    kab_->setObjectName(QStringLiteral("kab"));
+    mes_->setObjectName(QStringLiteral("mes"));
+    handan_->setObjectName(QStringLiteral("HANDAN"));
+    sinti_->setObjectName(QStringLiteral("sinti"));
+    senpo_->setObjectName(QStringLiteral("SENPO"));
+    ii_->setObjectName(QStringLiteral("II"));
+    momir_->setObjectName(QStringLiteral("MOMIR"));
+    mg_->setObjectName(QStringLiteral("MG"));
     glide_ = new QPropertyAnimation(kab_, "pos", this);
     glide_->setDuration(kGlideMs);
     glide_->setEasingCurve(QEasingCurve::OutCubic);
@@ -66,6 +82,11 @@ BattleView::~BattleView() {
 void BattleView::syncFrom(const Form3& f) {
     syncPanel(f);
     if (!f.HANDAN.Visible && kab_->isAncestorOf(focusWidget())) setFocus();
+    // The open menu keeps the keyboard: the strategy list takes it when the menu opens
+    // and whenever the battle takes input again.
+    if (f.HANDAN.Visible && app_.game().enabled(Form3::kId) &&
+        !handan_->isAncestorOf(focusWidget()))
+        senpo_->setFocus();
     update();
 }
 
@@ -100,9 +121,11 @@ void BattleView::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), QColor(0, 255, 0));
 }
 
+// Keys on the pause menu's own controls stay there; the field's keys reach the rules.
 void BattleView::keyPressEvent(QKeyEvent* event) {
     const int key = virtualKey(event);
-    if (key >= 0) handle([key](Form3& f) { f.Form_KeyDown(key); });
+    if (key >= 0 && !handan_->isAncestorOf(focusWidget()))
+        handle([key](Form3& f) { f.Form_KeyDown(key); });
 }
 
 }  // namespace zentar

@@ -28,6 +28,10 @@ ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::C
     connect(command1_, &QPushButton::clicked, this, [this] { handle(&Form7::Command1_Click); });
     command2_ = new QPushButton(this);
     connect(command2_, &QPushButton::clicked, this, [this] { handle(&Form7::Command2_Click); });
+    ite_->setObjectName(QStringLiteral("ITE"));
+    aitem_->setObjectName(QStringLiteral("AITEM"));
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command2_->setObjectName(QStringLiteral("Command2"));
     sync();
 }
 

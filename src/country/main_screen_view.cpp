@@ -11,6 +11,8 @@
 #include "country/main_screen.h"
 #include "platform/key_forwarding.h"
 #include "platform/keys.h"
+#include "platform/step_scroll_bar.h"
+#include "platform/virtual_keys.h"
 #include "platform/widgets.h"
 
 namespace zentar {
@@ -35,7 +37,9 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
         return isArrowKey(key);  // the arrows move the cursor, every other key the country
     };
     st_ = st;
-    auto* kkaze = new KeyForwarding<QScrollBar>(Qt::Horizontal, my_);
+    st_->setObjectName(QStringLiteral("ST"));
+    st->setTabChangesFocus(true);
+    auto* kkaze = new KeyForwarding<StepScrollBar>(my_);
     kkaze->onKey = [this](int key) {
         handle([key](Form2& f) { f.Form_KeyDown(key); });
         return true;
@@ -43,12 +47,12 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
     connect(kkaze, &QScrollBar::valueChanged, this,
             [this](int v) { handle([v](Form2& f) { f.KKAze_Change(v); }); });
     kkaze_ = kkaze;
+    kkaze_->setObjectName(QStringLiteral("KKAze"));
     for (QLabel*& label : bun_) label = new QLabel(client);
-    auto* msp = new KeyForwarding<QScrollBar>(Qt::Horizontal, client);
-    msp->onKey = [](int) { return true; };  // keys on the speed bar only move it
-    connect(msp, &QScrollBar::valueChanged, this,
+    msp_ = new StepScrollBar(client);  // keys on the speed bar only move it
+    msp_->setObjectName(QStringLiteral("MSP"));
+    connect(msp_, &QScrollBar::valueChanged, this,
             [this](int v) { handle([v](Form2& f) { f.MSP_Change(v); }); });
-    msp_ = msp;
     setTabOrder(st_, kkaze_);
     setTabOrder(kkaze_, msp_);
     buildMenus();

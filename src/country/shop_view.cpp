@@ -38,6 +38,13 @@ ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
     connect(ok_, &QPushButton::clicked, this, [this] { handle(&Shop::OK_Click); });
     no_ = new QPushButton(this);
     connect(no_, &QPushButton::clicked, this, [this] { handle(&Shop::NO_Click); });
+    naiyo_->setObjectName(QStringLiteral("NAIYO"));
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text3_->setObjectName(QStringLiteral("Text3"));
+    text4_->setObjectName(QStringLiteral("Text4"));
+    ok_->setObjectName(QStringLiteral("OK"));
+    no_->setObjectName(QStringLiteral("NO"));
     sync();
 }
 

@@ -28,6 +28,10 @@ TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Clic
     connect(ok_, &QPushButton::clicked, this, [this] { handle(&Form4::OK_Click); });
     no_ = new QPushButton(this);
     connect(no_, &QPushButton::clicked, this, [this] { handle(&Form4::NO_Click); });
+    naiyo_->setObjectName(QStringLiteral("NAIYO"));
+    text1_->setObjectName(QStringLiteral("Text1"));
+    ok_->setObjectName(QStringLiteral("OK"));
+    no_->setObjectName(QStringLiteral("NO"));
     sync();
 }
 

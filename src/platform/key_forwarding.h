@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <functional>
 
-#include "platform/widgets.h"
+#include "platform/virtual_keys.h"
 
 namespace zentar {
 

@@ -43,9 +43,10 @@ void QtPlatform::seedFromClock() {
 
 Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
     if (closing) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    if (onPump) onPump();  // the player reads the box over what the rules have reached
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
-                    QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton);
+    if (QWidget* owner = messageOwner ? messageOwner() : nullptr) keepAbove(&box, owner);
     box.setFont(gameFont(12));
     // Wide enough that the title "ゼンタル" is never cut short, even for a short text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))

@@ -46,8 +46,9 @@ class QtPlatform : public Platform {
 
     // Set once the game is told to end from outside: no box waits for an answer any more.
     bool closing = false;
-    std::function<void()> onHelp;  // opens the help window
-    std::function<void()> onPump;  // brings the windows up to date during an effect
+    std::function<void()> onHelp;            // opens the help window
+    std::function<void()> onPump;            // brings the windows up to date during an effect
+    std::function<QWidget*()> messageOwner;  // the window a message box stays above
 
   private:
     void shapeDrawn();

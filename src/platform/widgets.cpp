@@ -1,16 +1,57 @@
 #include "platform/widgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QWindow>
 #include <cmath>
 
 namespace zentar {
+namespace {
+
+constexpr int kSmallestPixels = 8;  // the smallest size at which Japanese stays legible
+constexpr char kDesignFont[] = "zentarDesignFont";
+
+// The font a widget was made with, before any fitting.
+QFont designFont(QWidget* w) {
+    const QVariant remembered = w->property(kDesignFont);
+    if (remembered.isValid()) return remembered.value<QFont>();
+    w->setProperty(kDesignFont, w->font());
+    return w->font();
+}
+
+// Gives the widget the largest font, up to the one it was made with, in which its text
+// fits; the smallest legible one when none does.
+template <typename Fits>
+void fitFont(QWidget* w, Fits fits) {
+    QFont f = designFont(w);
+    for (int size = QFontInfo(f).pixelSize();; --size) {
+        f.setPixelSize(size);
+        if (w->font() != f) w->setFont(f);
+        if (size <= kSmallestPixels || fits()) return;
+    }
+}
+
+// Whether a widget's font must be fitted again: its text or its size changed since
+// `before`, or it was never fitted.
+bool needsFitting(const QWidget* w, const QRect& before, bool textChanged) {
+    return textChanged || w->size() != before.size() || !w->property(kDesignFont).isValid();
+}
+
+// Whether the line edit shows its whole text, as it lays out its margins and frame.
+bool showsWholeText(const QLineEdit* w) {
+    const QFontMetrics fm(w->font());
+    const int chrome = w->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
+    return fm.horizontalAdvance(w->text()) + chrome + 1 <= w->width();  // 1: the cursor
+}
+
+}  // namespace
 
 int px(float twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
@@ -22,57 +63,6 @@ QRect pixelRect(const Control& c) {
 
 QColor qcolor(Rgb c) {
     return QColor(c.r & 255, c.g & 255, c.b & 255);
-}
-
-int virtualKey(const QKeyEvent* e) {
-    const int k = e->key();
-    const bool keypad = e->modifiers() & Qt::KeypadModifier;
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return (keypad ? 96 : 48) + (k - Qt::Key_0);
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return 65 + (k - Qt::Key_A);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
-    switch (k) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return keypad ? 96 : 45;  // keypad 0 with Num Lock off
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_Meta:
-        case Qt::Key_AltGr:
-        case Qt::Key_CapsLock:
-        case Qt::Key_NumLock:
-            return -1;
-        default:
-            return k > 0 && k < 128 ? k : 255;
-    }
 }
 
 void placeWidget(QWidget* w, const Control& c) {
@@ -93,12 +83,15 @@ void syncLabel(QLabel* w, const Label& c) {
 }
 
 void syncLineEdit(QLineEdit* w, const TextBox& c) {
+    const QRect before = w->geometry();
     placeWidget(w, c);
     if (c.MaxLength > 0 && w->maxLength() != c.MaxLength) w->setMaxLength(c.MaxLength);
-    if (w->text() != c.Text) {
+    const bool changed = w->text() != c.Text;
+    if (changed) {
         const QSignalBlocker block(w);
         w->setText(c.Text);
     }
+    if (needsFitting(w, before, changed)) fitFont(w, [w] { return showsWholeText(w); });
 }
 
 void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
@@ -111,15 +104,26 @@ void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
 }
 
 void syncCombo(QComboBox* w, const ComboBox& c) {
+    const QRect before = w->geometry();
     placeWidget(w, c);
     const QSignalBlocker block(w);
     QStringList shown;
     for (int i = 0; i < w->count(); ++i) shown << w->itemText(i);
-    if (shown != c.List) {
+    const bool changed = shown != c.List;
+    if (changed) {
         w->clear();
         w->addItems(c.List);
     }
     if (w->currentIndex() != c.ListIndex) w->setCurrentIndex(c.ListIndex);
+    if (!needsFitting(w, before, changed)) return;
+    // The closed list shows any entry whole; the open list is as wide as its longest.
+    w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const QFont design = designFont(w);
+    fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
+    QAbstractItemView* list = w->view();
+    list->setFont(design);
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
 }
 
 void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
@@ -130,8 +134,12 @@ void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
 }
 
 void syncButton(QPushButton* w, const Button& c) {
+    const QRect before = w->geometry();
     placeWidget(w, c);
-    if (w->text() != c.Caption) w->setText(c.Caption);
+    const bool changed = w->text() != c.Caption;
+    if (changed) w->setText(c.Caption);
+    if (needsFitting(w, before, changed))
+        fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
 }
 
 void setTextColour(QWidget* w, Rgb c) {
@@ -157,6 +165,14 @@ void setBackground(QWidget* w, Rgb c) {
 QString displayText(const QString& text) {
     QString t = text;
     return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void keepAbove(QWidget* dialog, QWidget* owner) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    owner->winId();  // both need their native windows to be tied together
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(owner->windowHandle());
 }
 
 QFont gameFont(int pixelSize) {

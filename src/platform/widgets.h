@@ -1,4 +1,4 @@
-// Helpers the views share: twips to pixels, key codes, and copying control state
+// Helpers the views share: twips to pixels and copying control state
 // into widgets without feeding the change back as player input.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include "platform/controls.h"
 
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -26,9 +25,6 @@ int px(float twips);
 QRect pixelRect(const Control& c);
 QColor qcolor(Rgb c);
 
-// The key code a screen receives for a key press; -1 for a modifier key alone.
-int virtualKey(const QKeyEvent* event);
-
 void placeWidget(QWidget* w, const Control& c);
 // Each sync* places its widget as the control says, then copies the control's content.
 // Places a label (one-line labels grow to their text) and copies caption and colour.
@@ -43,6 +39,10 @@ void setTextColour(QWidget* w, Rgb c);
 void setBackground(QWidget* w, Rgb c);
 // The text as the widgets show it: the game's CR LF line breaks become plain ones.
 QString displayText(const QString& text);
+
+// Makes a window a dialog of `owner`: it stays above the owner and goes with it, it
+// cannot be minimised on its own, and disabling the owner does not disable it.
+void keepAbove(QWidget* dialog, QWidget* owner);
 
 // The font every text of the game uses, at a pixel size.
 QFont gameFont(int pixelSize);

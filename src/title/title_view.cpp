@@ -14,11 +14,20 @@
 namespace zentar {
 namespace {
 
-// Refuses any edit, typed or pasted, that would make the name longer than 20 bytes.
+// Holds the name to 20 bytes as a text box with a length limit does: of what is typed,
+// pasted or committed by the input method, the characters that fit are kept and the
+// rest is dropped.
 class NameValidator : public QValidator {
   public:
     using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& cursor) const override {
+        while (sjisByteLength(input) > Form1::kNameBytes && cursor > 0) {
+            const bool pair = cursor >= 2 && input[cursor - 1].isLowSurrogate() &&
+                              input[cursor - 2].isHighSurrogate();
+            const int drop = pair ? 2 : 1;
+            input.remove(cursor - drop, drop);  // the newest characters stand before the cursor
+            cursor -= drop;
+        }
         return sjisByteLength(input) <= Form1::kNameBytes ? Acceptable : Invalid;
     }
 };
@@ -42,6 +51,7 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     label2_ = new QLabel(client);
     label2_->setFont(gameFont(13));
     nam_ = new QLineEdit(client);
+    nam_->setObjectName(QStringLiteral("NAM"));
     nam_->setFont(gameFont(14));
     nam_->setValidator(new NameValidator(nam_));
     connect(nam_, &QLineEdit::textEdited, this,

@@ -1,0 +1,104 @@
+// The real windows on the offscreen platform: a game in its Qt windows with the saved
+// game in a scratch folder, and helpers to answer message boxes and find controls.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/application.h"
+
+namespace zentar {
+
+// Points the settings store at a scratch folder before the game opens it.
+struct ScratchStore {
+    QTemporaryDir dir;
+    ScratchStore() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    }
+};
+
+struct WindowSession : ScratchStore {
+    Application app;
+
+    WindowSession() { app.game().st.kaigyo = QStringLiteral("\r\n"); }
+
+    Game& game() { return app.game(); }
+    QWidget* window(ScreenId id) { return app.window(id); }
+
+    // A control of a screen's window by its name.
+    template <typename W>
+    W* control(ScreenId id, const char* name) {
+        QWidget* w = window(id);
+        return w ? w->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    }
+
+    // A new game with the main screen shown and its status up to date.
+    QWidget* newGameOnMain() {
+        game().st.newGame({});
+        app.dispatch([this] { game().Show(ScreenId::Main); });
+        QWidget* main = window(ScreenId::Main);
+        main->activateWindow();
+        QTest::qWait(60);  // the status refresh is a timer tick away
+        return main;
+    }
+};
+
+// The message box that is open, if any.
+inline QMessageBox* openBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+// Once the next message box opens, runs `look` on it and presses `button` in it.
+inline void answerNextBox(const QString& button, std::function<void(QMessageBox*)> look = nullptr) {
+    QTimer::singleShot(0, [button, look] {
+        QMessageBox* box = openBox();
+        if (!box) return answerNextBox(button, look);  // not open yet: look again
+        if (look) look(box);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button) return b->click();
+    });
+}
+
+// Answers every message box that opens while it lives, Yes/No boxes with `button` and
+// the others with OK, and keeps the texts.
+class BoxWatcher : public QObject {
+  public:
+    explicit BoxWatcher(QString button) : button_(std::move(button)) {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            QMessageBox* box = openBox();
+            if (!box) return;
+            texts << box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == button_ || b->text() == QStringLiteral("OK")) return b->click();
+        });
+        poll_.start(5);
+    }
+    QStringList texts;
+
+  private:
+    QString button_;
+    QTimer poll_;
+};
+
+inline QAction* menuAction(QWidget* window, const QString& text) {
+    auto* w = qobject_cast<QMainWindow*>(window);
+    if (!w) return nullptr;
+    for (QAction* top : w->menuBar()->actions()) {
+        if (top->text() == text) return top;
+        if (top->menu())
+            for (QAction* a : top->menu()->actions())
+                if (a->text() == text) return a;
+    }
+    return nullptr;
+}
+
+}  // namespace zentar
