@@ -95,6 +95,9 @@ void Application::syncWindows() {
                 QWidget* w = view.release()->widget();
                 w->hide();
                 w->deleteLater();
+                // The window a dialog belonged to takes the keyboard back.
+                if (QWidget* owner = ownerWindow(id); owner && owner->isVisible())
+                    owner->activateWindow();
             }
             continue;
         }
@@ -109,8 +112,8 @@ void Application::syncWindows() {
             placeNewWindow(id, w);
         }
         QWidget* w = view->widget();
-        view->sync();
         if (w->isEnabled() != game_.enabled(id)) w->setEnabled(game_.enabled(id));
+        view->sync();
         if (game_.visible(id) && !w->isVisible()) {
             w->show();
             w->raise();

@@ -32,14 +32,18 @@ double Dice::next() {
 }
 
 // Keeps the most used colours (after a coarse 5-bit cut) and maps every pixel to the
-// nearest of them.
+// nearest of them. A picture with see-through parts keeps them: colour 0 is clear, and
+// a pixel more than half see-through takes it.
 QImage quantize(const QImage& image, int colours) {
-    const QImage src = image.convertToFormat(QImage::Format_RGB32);
+    const QImage src = image.convertToFormat(QImage::Format_ARGB32);
+    const auto clear = [](QRgb c) { return qAlpha(c) < 128; };
     QHash<QRgb, int> counts;
+    bool anyClear = false;
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x) {
-            const QRgb c = src.pixel(x, y) & 0xF8F8F8;
-            ++counts[c];
+            const QRgb c = src.pixel(x, y);
+            anyClear = anyClear || clear(c);
+            if (!clear(c)) ++counts[c & 0xF8F8F8];
         }
     QVector<QPair<int, QRgb>> ranked;
     for (auto it = counts.begin(); it != counts.end(); ++it)
@@ -48,6 +52,8 @@ QImage quantize(const QImage& image, int colours) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
     QVector<QRgb> table;
+    if (anyClear) table.push_back(qRgba(0, 0, 0, 0));
+    const int opaque = table.size();
     for (int i = 0; i < ranked.size() && table.size() < colours; ++i)
         table.push_back(ranked[i].second | 0xFF000000);
     QImage out(src.size(), QImage::Format_Indexed8);
@@ -56,11 +62,15 @@ QImage quantize(const QImage& image, int colours) {
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x) {
             const QRgb c = src.pixel(x, y);
+            if (clear(c)) {
+                out.setPixel(x, y, 0);
+                continue;
+            }
             auto it = nearest.find(c);
             if (it == nearest.end()) {
-                int best = 0;
+                int best = opaque;
                 long bestD = -1;
-                for (int i = 0; i < table.size(); ++i) {
+                for (int i = opaque; i < table.size(); ++i) {
                     const long dr = qRed(c) - qRed(table[i]), dg = qGreen(c) - qGreen(table[i]),
                                db = qBlue(c) - qBlue(table[i]);
                     const long d = dr * dr * 3 + dg * dg * 4 + db * db * 2;

@@ -551,8 +551,8 @@ QImage portrait(int country) {
 }
 
 QImage soldierIcon(int n) {
-    QImage img(32, 32, QImage::Format_RGB32);
-    img.fill(QColor(0, 255, 0));  // the field's own green, so the icon sits on it
+    QImage img(32, 32, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);  // the soldier stands on whatever is drawn below it
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = 2;
