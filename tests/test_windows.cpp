@@ -1,40 +1,76 @@
-// The real windows, offscreen: a new game started through the title's menu.
-#include <QAbstractButton>
-#include <QApplication>
+// The real windows, offscreen: the title's menu and name box, the training dialog tied
+// to the main screen, the shop's total while its message is up, and every text of every
+// window shown whole.
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QTimer>
+#include <QPushButton>
 
-#include "app/application.h"
+#include "battle/battle.h"
 #include "country/main_screen.h"
+#include "country/shop.h"
+#include "ending/ending.h"
+#include "title/title.h"
+#include "window_support.h"
 
 using namespace zentar;
 
 namespace {
 
-// Presses the button with the given text in the next message box that opens.
-void answerNextBox(const QString& button) {
-    QTimer::singleShot(0, [button] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-                for (QAbstractButton* b : box->buttons())
-                    if (b->text() == button) return b->click();
-        answerNextBox(button);  // not open yet: look again on the next turn of the loop
-    });
+// The text of a widget when it is cut short: a button's caption keeps half a character
+// clear on either side, a list shows its longest entry closed and open, a text box
+// and a label all of their text.
+QString cutText(QWidget* w) {
+    if (auto* b = qobject_cast<QPushButton*>(w)) {
+        const QFontMetrics fm(b->font());
+        if (fm.horizontalAdvance(b->text()) + QFontInfo(b->font()).pixelSize() > b->width() - 4)
+            return b->text();
+    }
+    if (auto* c = qobject_cast<QComboBox*>(w)) {
+        if (c->sizeHint().width() > c->width()) return c->currentText() + " (closed)";
+        if (c->view()->minimumWidth() < c->view()->sizeHintForColumn(0)) return "its open list";
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->end(false);  // a text too long for the box scrolls its head out of sight
+        e->grab();
+        if (e->cursorPositionAt(QPoint(4, e->height() / 2)) > 0) return e->text();
+    }
+    if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+        const bool cut = l->wordWrap() ? l->heightForWidth(l->width()) > l->height()
+                                       : l->sizeHint().width() > l->width();
+        if (cut) return l->text();
+    }
+    return {};
 }
 
-QAction* menuAction(QMainWindow* w, const QString& text) {
-    for (QAction* top : w->menuBar()->actions()) {
-        if (top->text() == text) return top;
-        if (top->menu())
-            for (QAction* a : top->menu()->actions())
-                if (a->text() == text) return a;
-    }
-    return nullptr;
+// The texts of a window that are cut short.
+QStringList cutTexts(QWidget* window) {
+    QStringList cut;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisibleTo(window))
+            if (const QString t = cutText(w); !t.isEmpty()) cut << w->objectName() + ": " + t;
+    return cut;
+}
+
+QLineEdit* nameBox(WindowSession& s) {
+    s.app.start();
+    QWidget* title = s.window(ScreenId::Title);
+    title->activateWindow();
+    if (!QTest::qWaitForWindowActive(title)) return nullptr;
+    return s.control<QLineEdit>(ScreenId::Title, "NAM");
+}
+
+// Text as the input method hands it over: a composition, then its commit.
+void commit(QWidget* w, const QString& text) {
+    QInputMethodEvent composing(text, {});
+    QApplication::sendEvent(w, &composing);
+    QInputMethodEvent done;
+    done.setCommitString(text);
+    QApplication::sendEvent(w, &done);
 }
 
 }  // namespace
@@ -43,33 +79,160 @@ class WindowsTest : public QObject {
     Q_OBJECT
   private slots:
     void newGameThroughTheTitleMenu() {
-        Application app;
-        app.start();
-        auto* title = qobject_cast<QMainWindow*>(app.window(ScreenId::Title));
-        QVERIFY(title);
+        WindowSession s;
+        QLineEdit* name = nameBox(s);
+        QVERIFY(name);
+        QWidget* title = s.window(ScreenId::Title);
         QVERIFY(title->isVisible());
         QCOMPARE(title->windowTitle(), QStringLiteral("ゼンタル"));
-        QCOMPARE(title->centralWidget()->size(), QSize(450, 338));
-        auto* name = title->findChild<QLineEdit*>();
         QTest::keyClicks(name, QStringLiteral("Zentar"));
-        name->insert(QStringLiteral("ゼンタル大帝国の民よ"));  // would pass 20 bytes: refused
-        QCOMPARE(name->text(), QStringLiteral("Zentar"));
         QAction* n1 = menuAction(title, QStringLiteral("はじめから"));
-        QVERIFY(n1);
         QCOMPARE(n1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
         answerNextBox(QStringLiteral("はい"));
-        n1->trigger();
-        QCoreApplication::processEvents();
-        QVERIFY(!app.game().loaded(ScreenId::Title));
-        QTRY_VERIFY(app.window(ScreenId::Title) == nullptr);
-        auto* main = qobject_cast<QMainWindow*>(app.window(ScreenId::Main));
+        QTest::keyClick(name, Qt::Key_F2, Qt::ControlModifier);
+        QVERIFY(!s.game().loaded(ScreenId::Title));
+        QWidget* main = s.window(ScreenId::Main);
         QVERIFY(main && main->isVisible());
-        QCOMPARE(main->centralWidget()->size(), QSize(415, 233));
-        QCOMPARE(app.game().st.country[0].name, QStringLiteral("Zentar"));
-        auto* status = main->findChild<QPlainTextEdit*>();
+        QCOMPARE(s.game().st.country[0].name, QStringLiteral("Zentar"));
+        auto* status = s.control<QPlainTextEdit>(ScreenId::Main, "ST");
         QTRY_VERIFY(status->toPlainText().startsWith(QStringLiteral("国名－－Zentar国\n兵士11人")));
-        QVERIFY(menuAction(main, QStringLiteral("育成中断")));
         QCOMPARE(menuAction(main, QStringLiteral("決戦"))->shortcut(), QKeySequence(Qt::Key_F3));
+    }
+
+    // The name keeps what fits of 20 bytes, whether typed, pasted or committed by the
+    // input method, and the box shows it whole.
+    void nameBoxKeepsWhatFits_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("typed") << "type"
+                               << "ゼンタル大帝国"
+                               << "ABCDEFGH"
+                               << "ゼンタル大帝国ABCDEF";
+        QTest::newRow("typed into the middle") << "middle"
+                                               << "ABCDEFGHIJKLMNOPQR"
+                                               << "xyz"
+                                               << "ABCDEFGHIxyJKLMNOPQR";
+        QTest::newRow("committed") << "commit"
+                                   << "Zentar"
+                                   << "ゼンタル大帝国の民よ"
+                                   << "Zentarゼンタル大帝国";
+        QTest::newRow("committed, odd byte left") << "commit"
+                                                  << "Zentarx"
+                                                  << "ゼンタル大帝国"
+                                                  << "Zentarxゼンタル大帝";
+        QTest::newRow("pasted") << "paste"
+                                << ""
+                                << "あいうえおかきくけこさしす"
+                                << "あいうえおかきくけこ";
+        QTest::newRow("twenty letters") << "type"
+                                        << ""
+                                        << "WWWWWWWWWWWWWWWWWWWWW"
+                                        << "WWWWWWWWWWWWWWWWWWWW";
+        QTest::newRow("ten full-width") << "commit"
+                                        << ""
+                                        << "ＷＷＷＷＷＷＷＷＷＷＷ"
+                                        << "ＷＷＷＷＷＷＷＷＷＷ";
+    }
+    void nameBoxKeepsWhatFits() {
+        QFETCH(QString, how);
+        QFETCH(QString, first);
+        QFETCH(QString, then);
+        QFETCH(QString, kept);
+        WindowSession s;
+        QLineEdit* name = nameBox(s);
+        QVERIFY(name);
+        commit(name, first);
+        if (how == "middle") name->setCursorPosition(9);
+        if (how == "paste") {
+            QGuiApplication::clipboard()->setText(then);
+            QTest::keySequence(name, QKeySequence::Paste);
+        } else if (then.toLatin1() == then.toUtf8()) {
+            QTest::keyClicks(name, then);
+        } else {
+            commit(name, then);
+        }
+        QCOMPARE(name->text(), kept);
+        QCOMPARE(s.game().find<Form1>()->NAM.Text, kept);
+        QCOMPARE(cutTexts(s.window(ScreenId::Title)), QStringList{});
+    }
+
+    // The training dialog stays with the main screen it disabled; its close box cancels.
+    void trainingDialogBelongsToTheMainScreen() {
+        WindowSession s;
+        QWidget* main = s.newGameOnMain();
+        QTest::keyClick(main->focusWidget(), Qt::Key_F1);
+        QWidget* dialog = s.window(ScreenId::Training);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("育成内容"));
+        QCOMPARE(dialog->windowHandle()->transientParent(), main->windowHandle());
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!main->isEnabled());
+        QVERIFY(dialog->isEnabled());
+        QCOMPARE(cutTexts(dialog), QStringList{});
+        dialog->close();
+        QVERIFY(!s.game().loaded(ScreenId::Training));
+        QVERIFY(main->isEnabled());
+    }
+
+    // While the shop says the money is short, its total shows the price it refused.
+    void shopShowsTheRefusedPriceWithItsMessage() {
+        WindowSession s;
+        s.newGameOnMain();
+        s.game().st.country[0].gold = 100;
+        s.app.dispatch([&] { s.game().find<Form2>()->N2_Click(); });
+        auto* goods = s.control<QComboBox>(ScreenId::Shop, "NAIYO");
+        auto* total = s.control<QLineEdit>(ScreenId::Shop, "Text3");
+        goods->setCurrentIndex(0);
+        emit goods->activated(0);
+        QString message, shown, reached;
+        answerNextBox(QStringLiteral("OK"), [&](QMessageBox* box) {
+            message = box->text();
+            shown = total->text();
+            reached = s.game().find<Shop>()->Text3.Text;
+        });
+        QTest::keyClicks(s.control<QLineEdit>(ScreenId::Shop, "Text1"), QStringLiteral("9"));
+        QTRY_COMPARE(message, QStringLiteral("おい、金足りねえぞ！！"));
+        QCOMPARE(shown, reached);
+        QVERIFY(shown != QStringLiteral("0￥"));
+    }
+
+    // No caption, entry or text of any window is cut short, nor any open list.
+    void everyTextIsShownWhole() {
+        WindowSession s;
+        s.app.start();
+        QCOMPARE(cutTexts(s.window(ScreenId::Title)), QStringList{});
+        QWidget* main = s.newGameOnMain();
+        s.game().st.country[0].gold = std::numeric_limits<std::int32_t>::min();
+        QTest::qWait(80);
+        QCOMPARE(cutTexts(main), QStringList{});
+        s.app.dispatch([&] { s.game().find<Form2>()->N2_Click(); });
+        QWidget* shop = s.window(ScreenId::Shop);
+        QTRY_VERIFY(s.control<QLineEdit>(ScreenId::Shop, "Text4")->text().startsWith('-'));
+        QCOMPARE(cutTexts(shop), QStringList{});
+        s.app.dispatch([&] {
+            s.game().find<Shop>()->NO_Click();
+            Form2& m = *s.game().find<Form2>();
+            m.hyouji = 13;
+            m.N3_Click();
+            Form3& battle = *s.game().find<Form3>();
+            battle.Timer1.Enabled = false;
+            battle.Form_KeyDown(13);
+            battle.SENPO_Click(2);
+        });
+        QTest::qWait(300);  // the panel glides in
+        QCOMPARE(cutTexts(s.window(ScreenId::Battle)), QStringList{});
+        s.app.dispatch([&] { s.game().find<Form3>()->II_Click(); });
+        QCOMPARE(cutTexts(s.window(ScreenId::Chooser)), QStringList{});
+        s.app.dispatch([&] {
+            s.game().Unload(ScreenId::Chooser);
+            s.game().Unload(ScreenId::Battle);
+            s.game().Show(ScreenId::Ending);
+            Form8& ending = *s.game().find<Form8>();
+            for (int i = 0; i < 400; ++i) ending.Timer1_Timer();
+        });
+        QCOMPARE(cutTexts(s.window(ScreenId::Ending)), QStringList{});
     }
 };
 

@@ -34,6 +34,7 @@ Application::Application() : game_(platform_) {
 
 Application::~Application() {
     for (auto& view : views_) view.reset();
+    for (QWidget* w : leaving_) delete w;  // windows whose turn to go had not come yet
     delete help_;
 }
 
@@ -95,6 +96,7 @@ void Application::syncWindows() {
                 QWidget* w = view.release()->widget();
                 w->hide();
                 w->deleteLater();
+                leaving_.emplace_back(w);
                 // The window a dialog belonged to takes the keyboard back.
                 if (QWidget* owner = ownerWindow(id); owner && owner->isVisible())
                     owner->activateWindow();

@@ -75,7 +75,8 @@ class Application : public QObject {
     Game game_;
     std::array<std::unique_ptr<View>, kScreenCount> views_;
     std::array<std::vector<QTimer*>, kScreenCount> timers_;
-    std::set<std::pair<int, int>> held_;  // timers whose handler is running
+    std::set<std::pair<int, int>> held_;      // timers whose handler is running
+    std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
 };
 

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kSmallestPixels = 8;  // the smallest size at which Japanese stays legible
 constexpr char kDesignFont[] = "zentarDesignFont";
+constexpr char kFitted[] = "zentarFitted";
 
 // The font a widget was made with, before any fitting.
 QFont designFont(QWidget* w) {
@@ -38,10 +39,20 @@ void fitFont(QWidget* w, Fits fits) {
     }
 }
 
-// Whether a widget's font must be fitted again: its text or its size changed since
-// `before`, or it was never fitted.
-bool needsFitting(const QWidget* w, const QRect& before, bool textChanged) {
-    return textChanged || w->size() != before.size() || !w->property(kDesignFont).isValid();
+// Whether a widget's font must be fitted again because its text or its width changed
+// since it was last fitted; remembers both.
+bool needsFitting(QWidget* w, const QString& text) {
+    const QString fitted = text + QChar(0) + QString::number(w->width());
+    if (w->property(kFitted).toString() == fitted) return false;
+    w->setProperty(kFitted, fitted);
+    return true;
+}
+
+// Whether a button's caption keeps half a character clear on either side of it.
+bool captionHasRoom(const QPushButton* w) {
+    const int frame = 2 * w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    const int room = w->width() - frame - QFontInfo(w->font()).pixelSize();
+    return QFontMetrics(w->font()).horizontalAdvance(w->text()) <= room;
 }
 
 // Whether the line edit shows its whole text, as it lays out its margins and frame.
@@ -83,15 +94,13 @@ void syncLabel(QLabel* w, const Label& c) {
 }
 
 void syncLineEdit(QLineEdit* w, const TextBox& c) {
-    const QRect before = w->geometry();
     placeWidget(w, c);
     if (c.MaxLength > 0 && w->maxLength() != c.MaxLength) w->setMaxLength(c.MaxLength);
-    const bool changed = w->text() != c.Text;
-    if (changed) {
+    if (w->text() != c.Text) {
         const QSignalBlocker block(w);
         w->setText(c.Text);
     }
-    if (needsFitting(w, before, changed)) fitFont(w, [w] { return showsWholeText(w); });
+    if (needsFitting(w, c.Text)) fitFont(w, [w] { return showsWholeText(w); });
 }
 
 void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
@@ -104,18 +113,16 @@ void syncPlainText(QPlainTextEdit* w, const TextBox& c) {
 }
 
 void syncCombo(QComboBox* w, const ComboBox& c) {
-    const QRect before = w->geometry();
     placeWidget(w, c);
     const QSignalBlocker block(w);
     QStringList shown;
     for (int i = 0; i < w->count(); ++i) shown << w->itemText(i);
-    const bool changed = shown != c.List;
-    if (changed) {
+    if (shown != c.List) {
         w->clear();
         w->addItems(c.List);
     }
     if (w->currentIndex() != c.ListIndex) w->setCurrentIndex(c.ListIndex);
-    if (!needsFitting(w, before, changed)) return;
+    if (!needsFitting(w, c.List.join(QChar(0)))) return;
     // The closed list shows any entry whole; the open list is as wide as its longest.
     w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QFont design = designFont(w);
@@ -134,12 +141,9 @@ void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
 }
 
 void syncButton(QPushButton* w, const Button& c) {
-    const QRect before = w->geometry();
     placeWidget(w, c);
-    const bool changed = w->text() != c.Caption;
-    if (changed) w->setText(c.Caption);
-    if (needsFitting(w, before, changed))
-        fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
+    if (w->text() != c.Caption) w->setText(c.Caption);
+    if (needsFitting(w, c.Caption)) fitFont(w, [w] { return captionHasRoom(w); });
 }
 
 void setTextColour(QWidget* w, Rgb c) {
