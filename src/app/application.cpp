@@ -9,6 +9,7 @@
 
 #include "app/window_placement.h"
 #include "battle/battle_view.h"
+#include "battle/item_chooser.h"
 #include "battle/item_chooser_view.h"
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
@@ -126,12 +127,19 @@ void Application::syncWindows() {
     }
 }
 
-// New windows open in the middle of the screen, a dialog beside its window.
+// New windows open in the middle of the screen, a dialog beside its window; the battle
+// leaves room at its right for the item chooser where the screen is wide enough.
 void Application::placeNewWindow(ScreenId id, QWidget* w) {
     const QRect screen = availableScreen();
-    const QSize frame = w->size().grownBy(frameMargins());
-    const QWidget* owner = ownerWindow(id);
-    w->move(owner ? beside(owner->frameGeometry(), frame, screen) : centred(frame, screen));
+    const QMargins margins = frameMargins();
+    const QSize frame = w->size().grownBy(margins);
+    const QSize chooser = QSize(px(Form7::Width), px(Form7::Height)).grownBy(margins);
+    if (const QWidget* owner = ownerWindow(id))
+        w->move(beside(owner->frameGeometry(), frame, screen));
+    else if (id == ScreenId::Battle)
+        w->move(centredWithRoom(frame, chooser, screen));
+    else
+        w->move(centred(frame, screen));
 }
 
 // The frame the window manager puts around the game's windows, as far as one shows it.

@@ -15,10 +15,6 @@ QRect kept(QRect r, const QRect& screen) {
     return r;
 }
 
-qint64 area(const QRect& r) {
-    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
-}
-
 }  // namespace
 
 QPoint centred(QSize frame, const QRect& screen) {
@@ -27,25 +23,25 @@ QPoint centred(QSize frame, const QRect& screen) {
     return kept(r, screen).topLeft();
 }
 
+QPoint centredWithRoom(QSize frame, QSize dialog, const QRect& screen) {
+    const QSize pair(frame.width() + kGap + dialog.width(), frame.height());
+    if (pair.width() > screen.width()) return centred(frame, screen);
+    return centred(pair, screen);
+}
+
 QPoint beside(const QRect& anchor, QSize frame, const QRect& screen) {
+    const QPoint above(anchor.left(), anchor.top() - kGap - frame.height());
     const std::array<QPoint, 4> sides = {
         QPoint(anchor.right() + 1 + kGap, anchor.top()),
         QPoint(anchor.left() - kGap - frame.width(), anchor.top()),
         QPoint(anchor.left(), anchor.bottom() + 1 + kGap),
-        QPoint(anchor.left(), anchor.top() - kGap - frame.height()),
+        above,
     };
-    QRect best;
-    qint64 bestCover = -1;
     for (const QPoint& side : sides) {
-        const QRect r = kept(QRect(side, frame), screen);
-        const qint64 cover = area(r.intersected(anchor));
-        if (bestCover < 0 || cover < bestCover) {
-            best = r;
-            bestCover = cover;
-        }
-        if (cover == 0) break;
+        const QRect r(side, frame);
+        if (screen.contains(r)) return side;
     }
-    return best.topLeft();
+    return kept(QRect(above, frame), screen).topLeft();
 }
 
 QSize within(QSize wanted, const QMargins& frame, const QRect& screen) {

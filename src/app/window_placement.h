@@ -11,9 +11,14 @@ namespace zentar {
 // The top left of a window of frame size `frame` in the middle of `screen`.
 QPoint centred(QSize frame, const QRect& screen);
 
-// The top left of a window of frame size `frame` beside `anchor`: on the first of the
-// right, the left, below and above where it fits on `screen`; where none has room, the
-// one of them where it covers the least of `anchor`.
+// The top left of a window of frame size `frame` that will have a dialog of frame size
+// `dialog` at its right: the two side by side in the middle of `screen` when both fit
+// across it, else the window alone in the middle.
+QPoint centredWithRoom(QSize frame, QSize dialog, const QRect& screen);
+
+// The top left of a dialog of frame size `frame` beside `anchor`: on the first of the
+// right, the left, below and above where it fits on `screen`; where none has room,
+// above it, kept on the screen, where it covers the least that matters of a window.
 QPoint beside(const QRect& anchor, QSize frame, const QRect& screen);
 
 // The size of a window that should be `wanted` but fits into `screen` with its frame.

@@ -8,6 +8,9 @@ namespace zentar {
 
 struct Form7 : Screen {
     static constexpr ScreenId kId = ScreenId::Chooser;
+    // The window's client area.
+    static constexpr float Width = 4125;
+    static constexpr float Height = 1605;
 
     explicit Form7(Game& game);
 

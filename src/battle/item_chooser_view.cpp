@@ -14,7 +14,7 @@ namespace zentar {
 
 ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::Command2_Click) {
     setWindowTitle(QStringLiteral("アイテム欄"));
-    setFixedSize(px(4125), px(1605));
+    setFixedSize(px(Form7::Width), px(Form7::Height));
     setFont(gameFont(12));
     label1_ = new QLabel(this);
     ite_ = new QLineEdit(this);

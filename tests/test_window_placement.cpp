@@ -1,0 +1,110 @@
+// Where the windows open, run once for each scale factor (QT_SCALE_FACTOR) on a
+// 1280 × 1024 screen: every window on the screen, the item chooser beside the battle
+// without hiding its field or panel, and the help window within reach of Escape.
+#include <QScreen>
+#include <QTextBrowser>
+
+#include "battle/battle.h"
+#include "country/main_screen.h"
+#include "platform/widgets.h"
+#include "window_support.h"
+
+using namespace zentar;
+
+namespace {
+
+QRect screenArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// The battle's field and panel, below the banner, in the screen's coordinates.
+QRect battleBelowBanner(QWidget* battle, const Form3& f) {
+    const QRect client = battle->geometry();
+    return client.adjusted(0, px(f.Image1[0].Top + f.Image1[0].Height), 0, 0);
+}
+
+QTextBrowser* openHelp() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<QTextBrowser*>(w); help && help->isVisible()) return help;
+    return nullptr;
+}
+
+}  // namespace
+
+class WindowPlacementTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyWindowOpensOnTheScreen() {
+        const QScreen* desk = QGuiApplication::primaryScreen();
+        const QSizeF pixels = QSizeF(desk->geometry().size()) * desk->devicePixelRatio();
+        QVERIFY(qAbs(pixels.width() - 1280) <= 1 && qAbs(pixels.height() - 1024) <= 1);
+        WindowSession s;
+        s.app.start();
+        QStringList off;
+        const auto check = [&](ScreenId id) {
+            QWidget* w = s.window(id);
+            if (!w || !w->isVisible()) return off << w->windowTitle() + " not shown";
+            if (!screenArea().contains(w->frameGeometry())) off << w->windowTitle();
+            return off;
+        };
+        check(ScreenId::Title);
+        s.newGameOnMain();
+        check(ScreenId::Main);
+        s.app.dispatch([&] { s.game().find<Form2>()->N1_Click(); });
+        check(ScreenId::Training);
+        s.app.dispatch([&] {
+            s.game().Unload(ScreenId::Training);
+            s.game().SetEnabled(ScreenId::Main, true);
+            s.game().find<Form2>()->N2_Click();
+        });
+        check(ScreenId::Shop);
+        s.app.dispatch([&] {
+            s.game().Unload(ScreenId::Shop);
+            s.game().Show(ScreenId::Ending);
+        });
+        check(ScreenId::Ending);
+        QCOMPARE(off, QStringList{});
+    }
+
+    void itemChooserOpensBesideTheBattle() {
+        WindowSession s;
+        s.newGameOnMain();
+        s.app.dispatch([&] {
+            Form2& main = *s.game().find<Form2>();
+            main.hyouji = 1;
+            main.N3_Click();
+            Form3& battle = *s.game().find<Form3>();
+            battle.Timer1.Enabled = false;
+            battle.Form_KeyDown(13);
+            battle.SENPO_Click(2);
+            battle.II_Click();
+        });
+        QWidget* battle = s.window(ScreenId::Battle);
+        QWidget* chooser = s.window(ScreenId::Chooser);
+        QVERIFY(battle->isVisible() && chooser->isVisible());
+        const QRect screen = screenArea(), b = battle->frameGeometry(),
+                    c = chooser->frameGeometry();
+        QVERIFY(screen.contains(b));
+        QVERIFY(screen.contains(c));
+        QVERIFY(!c.intersects(battleBelowBanner(battle, *s.game().find<Form3>())));
+        QVERIFY(c.left() == b.left() || c.top() == b.top());  // lined up with the battle
+        if (screen.width() >= b.width() + c.width() + 8) QVERIFY(!c.intersects(b));
+    }
+
+    void helpFitsTheScreenAndEscapeClosesIt() {
+        WindowSession s;
+        s.newGameOnMain();
+        answerNextBox(QStringLiteral("OK"));
+        s.app.dispatch([&] { s.game().find<Form2>()->Z1_Click(); });
+        QTextBrowser* help = nullptr;
+        QTRY_VERIFY((help = openHelp()));
+        QVERIFY(screenArea().contains(help->frameGeometry()));
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("ゼンタル")));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QTRY_VERIFY(!openHelp());
+    }
+};
+
+QTEST_MAIN(WindowPlacementTest)
+#include "test_window_placement.moc"
