@@ -1,4 +1,5 @@
 #include <QTest>
+#include <clocale>
 #include <limits>
 
 #include "state/numbers.h"
@@ -8,6 +9,15 @@ using namespace zentar;
 class NumbersTest : public QObject {
     Q_OBJECT
   private slots:
+    // The game runs in the desktop's locale (its windows switch to it); numbers read the
+    // same in every one. CTest runs this suite a second time in a German locale, where
+    // the C library's decimal point is a comma.
+    void initTestCase() {
+        std::setlocale(LC_ALL, "");
+        if (qEnvironmentVariable("LC_ALL") == QStringLiteral("de_DE.UTF-8"))
+            QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
+    }
+
     void roundsTiesToEven_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<int>("expected");
@@ -64,6 +74,8 @@ class NumbersTest : public QObject {
         QTest::newRow("blanks anywhere") << QStringLiteral(" 1 2\t3\n4") << 1234.0;
         QTest::newRow("digits then text") << QStringLiteral("12kg") << 12.0;
         QTest::newRow("point first") << QStringLiteral(".5") << 0.5;
+        QTest::newRow("comma is no point") << QStringLiteral("1,5") << 1.0;
+        QTest::newRow("point and exponent") << QStringLiteral("1.5e2") << 150.0;
         QTest::newRow("plus") << QStringLiteral("+8") << 8.0;
         QTest::newRow("sign alone") << QStringLiteral("-") << 0.0;
         QTest::newRow("hex") << QStringLiteral("&HFF") << 255.0;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace zentar {
@@ -37,6 +39,16 @@ int sjisBytes(QChar c) {
     return (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
 }
 
+// The value of a well-formed decimal number in ASCII, read with a decimal point
+// whatever the locale; beyond the range of a double it sticks at the largest one.
+double cNumber(const std::string& ascii) {
+    std::istringstream in(ascii);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    return value;
+}
+
 // Reads a decimal number in VB style from the head of `s` (blanks already removed).
 // Returns the count of characters used; 0 when no number starts there.
 qsizetype scanDecimal(const QString& s, double& value) {
@@ -62,8 +74,7 @@ qsizetype scanDecimal(const QString& s, double& value) {
             i = j;
         }
     }
-    value = std::strtod(ascii.c_str(), nullptr);
-    if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
+    value = cNumber(ascii);
     return i;
 }
 
