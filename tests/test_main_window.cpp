@@ -102,6 +102,8 @@ class MainWindowTest : public QObject {
         QTest::keyClick(w.focus(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(w.focus(), w.msp);
         QCOMPARE(w.shown(), 0);  // Tab is no game key
+        QVERIFY(focusShows(w.kkaze));
+        QVERIFY(focusShows(w.msp));
     }
 
     void arrowsMoveTheFocusedBarByOne() {

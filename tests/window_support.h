@@ -50,6 +50,26 @@ struct WindowSession : ScratchStore {
     }
 };
 
+// How many pixels of a widget show the highlight colour: the focus mark, once it has
+// the keyboard.
+inline int highlightPixels(QWidget* w) {
+    const QImage shot = w->grab().toImage();
+    const QColor mark = w->palette().color(QPalette::Highlight);
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == mark;
+    return count;
+}
+
+// Whether a widget's focus mark shows: a ring of the highlight colour, there only while
+// the widget has the keyboard.
+inline bool focusShows(QWidget* w) {
+    w->clearFocus();
+    const int without = highlightPixels(w);
+    w->setFocus();
+    return w->hasFocus() && without == 0 && highlightPixels(w) >= w->width() + w->height();
+}
+
 // The message box that is open, if any.
 inline QMessageBox* openBox() {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -16,6 +16,7 @@
 #include "country/training_view.h"
 #include "ending/ending_view.h"
 #include "platform/controls.h"
+#include "platform/game_look.h"
 #include "platform/widgets.h"
 #include "title/title_view.h"
 
@@ -28,6 +29,7 @@ namespace zentar {
 
 Application::Application() : game_(platform_) {
     loadResources();
+    applyGameLook();
     platform_.onHelp = [this] { openHelp(); };
     platform_.onPump = [this] { syncWindows(); };
     platform_.messageOwner = [this] { return frontWindow(); };
@@ -127,19 +129,24 @@ void Application::syncWindows() {
     }
 }
 
-// New windows open in the middle of the screen, a dialog beside its window; the battle
-// leaves room at its right for the item chooser where the screen is wide enough.
+// New windows open in the middle of the screen, the training dialog over the main
+// screen, the item chooser beside the battle; the battle leaves room at its right for
+// the chooser where the screen is wide enough.
 void Application::placeNewWindow(ScreenId id, QWidget* w) {
     const QRect screen = availableScreen();
     const QMargins margins = frameMargins();
     const QSize frame = w->size().grownBy(margins);
-    const QSize chooser = QSize(px(Form7::Width), px(Form7::Height)).grownBy(margins);
-    if (const QWidget* owner = ownerWindow(id))
+    const QWidget* owner = ownerWindow(id);
+    if (id == ScreenId::Chooser && owner) {
         w->move(beside(owner->frameGeometry(), frame, screen));
-    else if (id == ScreenId::Battle)
+    } else if (owner) {
+        w->move(over(owner->frameGeometry(), frame, screen));
+    } else if (id == ScreenId::Battle) {
+        const QSize chooser = QSize(px(Form7::Width), px(Form7::Height)).grownBy(margins);
         w->move(centredWithRoom(frame, chooser, screen));
-    else
+    } else {
         w->move(centred(frame, screen));
+    }
 }
 
 // The frame the window manager puts around the game's windows, as far as one shows it.

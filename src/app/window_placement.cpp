@@ -18,8 +18,12 @@ QRect kept(QRect r, const QRect& screen) {
 }  // namespace
 
 QPoint centred(QSize frame, const QRect& screen) {
+    return over(screen, frame, screen);
+}
+
+QPoint over(const QRect& anchor, QSize frame, const QRect& screen) {
     QRect r({0, 0}, frame);
-    r.moveCenter(screen.center());
+    r.moveCenter(anchor.center());
     return kept(r, screen).topLeft();
 }
 

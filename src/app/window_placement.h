@@ -11,6 +11,10 @@ namespace zentar {
 // The top left of a window of frame size `frame` in the middle of `screen`.
 QPoint centred(QSize frame, const QRect& screen);
 
+// The top left of a dialog of frame size `frame` in the middle of `anchor`, kept on
+// `screen`.
+QPoint over(const QRect& anchor, QSize frame, const QRect& screen);
+
 // The top left of a window of frame size `frame` that will have a dialog of frame size
 // `dialog` at its right: the two side by side in the middle of `screen` when both fit
 // across it, else the window alone in the middle.

@@ -1,6 +1,6 @@
-// A horizontal scroll bar as the game's screens know it: it takes the keyboard focus
-// (by Tab and by a click) and shows that it has it, and every way of moving it, an
-// arrow key or a click in the trough, moves it by one.
+// A horizontal scroll bar as the game's screens know it: it takes the keyboard focus,
+// by Tab and by a click, and every way of moving it, an arrow key or a click in the
+// trough, moves it by one.
 #pragma once
 
 #include <QScrollBar>
@@ -13,7 +13,6 @@ class StepScrollBar : public QScrollBar {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace zentar

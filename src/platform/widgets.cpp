@@ -127,8 +127,8 @@ void syncCombo(QComboBox* w, const ComboBox& c) {
     w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QFont design = designFont(w);
     fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
+    for (int i = 0; i < w->count(); ++i) w->setItemData(i, design, Qt::FontRole);
     QAbstractItemView* list = w->view();
-    list->setFont(design);
     const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
 }
