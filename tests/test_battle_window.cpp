@@ -1,6 +1,7 @@
 // The battle's window as the player meets it: which keys pause the battle, the pause
 // menu worked from the keyboard, the item chooser tied to the battle, and soldiers
 // drawn without a box around them.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -131,6 +132,25 @@ class BattleWindowTest : public QObject {
         QTest::keyClick(w.focus(), Qt::Key_Return);
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("戦法を決めてください！")});
         QVERIFY(w.menuOpen());
+    }
+
+    // The open strategy list shows every entry whole, at the size of the window's text,
+    // although the closed list may have shrunk its own to fit.
+    void openStrategyListShowsEveryEntryWhole() {
+        BattleWindow w;
+        QTest::keyClick(w.field, Qt::Key_Return);
+        auto* senpo = w.menu<QComboBox>("SENPO");
+        senpo->showPopup();
+        QAbstractItemView* list = senpo->view();
+        QTRY_VERIFY(list->isVisible());
+        const int lineHeight = QFontMetrics(w.field->font()).height();
+        for (int row = 0; row < senpo->count(); ++row) {
+            const QModelIndex entry = list->model()->index(row, 0);
+            const QSize needs = list->sizeHintForIndex(entry);  // as the list draws it
+            QVERIFY(needs.height() >= lineHeight);
+            QVERIFY(needs.width() <= list->visualRect(entry).width());
+        }
+        senpo->hidePopup();
     }
 
     void theMenuShowsWhereTheFocusIs() {

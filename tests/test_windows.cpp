@@ -1,7 +1,6 @@
 // The real windows, offscreen: the title's menu and name box, the training dialog tied
 // to the main screen, the shop's total while its message is up, and every text of every
 // window shown whole.
-#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -22,18 +21,16 @@ using namespace zentar;
 namespace {
 
 // The text of a widget when it is cut short: a button's caption keeps half a character
-// clear on either side, a list shows its longest entry closed and open, a text box
-// and a label all of their text.
+// clear on either side, a closed list shows its longest entry, a text box and a label
+// all of their text.
 QString cutText(QWidget* w) {
     if (auto* b = qobject_cast<QPushButton*>(w)) {
         const QFontMetrics fm(b->font());
         if (fm.horizontalAdvance(b->text()) + QFontInfo(b->font()).pixelSize() > b->width() - 4)
             return b->text();
     }
-    if (auto* c = qobject_cast<QComboBox*>(w)) {
-        if (c->sizeHint().width() > c->width()) return c->currentText() + " (closed)";
-        if (c->view()->minimumWidth() < c->view()->sizeHintForColumn(0)) return "its open list";
-    }
+    if (auto* c = qobject_cast<QComboBox*>(w); c && c->sizeHint().width() > c->width())
+        return c->currentText();
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->end(false);  // a text too long for the box scrolls its head out of sight
         e->grab();

@@ -1,6 +1,5 @@
 #include "platform/widgets.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,12 +18,16 @@ constexpr int kSmallestPixels = 8;  // the smallest size at which Japanese stays
 constexpr char kDesignFont[] = "zentarDesignFont";
 constexpr char kFitted[] = "zentarFitted";
 
-// The font a widget was made with, before any fitting.
+// The font a widget was made with, before any fitting; its family and size are set
+// outright, so that a list's entries keep them whatever the list's own font.
 QFont designFont(QWidget* w) {
     const QVariant remembered = w->property(kDesignFont);
     if (remembered.isValid()) return remembered.value<QFont>();
-    w->setProperty(kDesignFont, w->font());
-    return w->font();
+    QFont f = w->font();
+    f.setFamily(f.family());
+    f.setPixelSize(QFontInfo(f).pixelSize());
+    w->setProperty(kDesignFont, f);
+    return f;
 }
 
 // Gives the widget the largest font, up to the one it was made with, in which its text
@@ -123,14 +126,12 @@ void syncCombo(QComboBox* w, const ComboBox& c) {
     }
     if (w->currentIndex() != c.ListIndex) w->setCurrentIndex(c.ListIndex);
     if (!needsFitting(w, c.List.join(QChar(0)))) return;
-    // The closed list shows any entry whole; the open list is as wide as its longest.
+    // The closed list shows any entry whole; the open list keeps the text's own size
+    // (Qt opens it as wide as its longest entry).
     w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QFont design = designFont(w);
     fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
     for (int i = 0; i < w->count(); ++i) w->setItemData(i, design, Qt::FontRole);
-    QAbstractItemView* list = w->view();
-    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
 }
 
 void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
