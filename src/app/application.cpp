@@ -21,6 +21,11 @@ static void loadResources() {
 }
 
 namespace zentar {
+namespace {
+
+constexpr int kAttentionMs = 300;  // time for the window manager to grant the focus
+
+}  // namespace
 
 Application::Application() : game_(platform_) {
     loadResources();
@@ -43,6 +48,26 @@ void Application::terminate() {
         game_.Unload(ScreenId::Main);
         game_.End();
     });
+}
+
+void Application::raiseActiveWindow() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    for (int i = kScreenCount - 1; !w && i >= 0; --i)  // dialogs come after their owners
+        if (QWidget* screen = window(static_cast<ScreenId>(i));
+            screen && screen->isVisible() && screen->isEnabled())
+            w = screen;
+    if (!w) return;
+    std::vector<QWidget*> owners;  // the window, then the windows it stands over
+    for (QWidget* o = w; o; o = o->parentWidget() ? o->parentWidget()->window() : nullptr)
+        owners.push_back(o);
+    for (auto o = owners.rbegin(); o != owners.rend(); ++o) {
+        (*o)->setWindowState((*o)->windowState() & ~Qt::WindowMinimized);
+        (*o)->raise();
+    }
+    w->activateWindow();
+    // A window manager may refuse a background program the focus: then ask for attention.
+    QTimer::singleShot(kAttentionMs, w, [w] { QApplication::alert(w); });
 }
 
 QWidget* Application::window(ScreenId id) const {

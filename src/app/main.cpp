@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/application.h"
+#include "app/single_instance.h"
 #include "app/termination.h"
 #include "platform/widgets.h"
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentar"));
     QApplication::setDesktopFileName(QStringLiteral("zentar"));
+    // A second start hands over to the running game and ends: it opens and saves nothing.
+    zentar::SingleInstance instance(zentar::SingleInstance::settingsFolder());
+    if (!instance.claim()) return instance.answered() ? 0 : 1;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     QApplication::setFont(zentar::gameFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -17,6 +21,7 @@ int main(int argc, char** argv) {
         QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down and scroll
     zentar::Application app;
     zentar::Termination termination(app);
+    instance.onRaise = [&app] { app.raiseActiveWindow(); };
     app.start();
     return QApplication::exec();
 }
