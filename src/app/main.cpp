@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zentar"));
-    QApplication::setDesktopFileName(QStringLiteral("zentar"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
     // A second start hands over to the running game and ends: it opens and saves nothing.
     zentar::SingleInstance instance(zentar::SingleInstance::settingsFolder());
     if (!instance.claim()) return instance.answered() ? 0 : 1;
