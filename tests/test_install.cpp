@@ -1,7 +1,7 @@
 // The game installed into a fresh prefix, as a package would lay it out: the program,
 // its desktop entry with the icon it names, the AppStream metadata that launches that
 // entry, the manual and the licence; and the game starts from its desktop entry there.
-#include <QDirIterator>
+#include <QDir>
 #include <QIcon>
 #include <QProcess>
 #include <QRegularExpression>
@@ -37,6 +37,23 @@ QStringList xmlTexts(const QString& path, const QString& name) {
             !xml.attributes().hasAttribute(QStringLiteral("xml:lang")))
             texts << xml.readElementText();
     return xml.hasError() ? QStringList{QStringLiteral("broken: ") + xml.errorString()} : texts;
+}
+
+// What a program prints, or "" when it fails.
+QString output(const QString& program, const QStringList& arguments) {
+    QProcess run;
+    run.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    run.start(program, arguments);
+    if (!run.waitForFinished(kInstallMs) || run.exitCode() != 0) return {};
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+// The package names of a Depends field, alternatives and versions left out.
+QStringList packageNames(const QString& field) {
+    QStringList names;
+    for (const QString& item : field.split(QLatin1Char(',')))
+        names << item.trimmed().section(QLatin1Char(' '), 0, 0);
+    return names;
 }
 
 }  // namespace
@@ -98,6 +115,47 @@ class InstallTest : public QObject {
         }
         QVERIFY(readText(share() + QStringLiteral("/doc/zentar/copyright"))
                     .contains(QStringLiteral("MIT License")));
+    }
+
+    // The package names every Qt library the game links and the windowing plugins Qt
+    // loads at run time, recommends the Japanese font, and holds the installed tree.
+    void debianPackageDependsOnWhatTheGameLinks() {
+        QTemporaryDir out;
+        const QString cpack = QFileInfo(QStringLiteral(CMAKE_COMMAND)).absolutePath() + "/cpack";
+        const QStringList pack = {
+            QStringLiteral("-G"),       QStringLiteral("DEB"),
+            QStringLiteral("--config"), QStringLiteral(BUILD_DIR "/CPackConfig.cmake"),
+            QStringLiteral("-B"),       out.path()};
+        QVERIFY(!output(cpack, pack).isEmpty());
+        const QStringList debs = QDir(out.path()).entryList({QStringLiteral("zentar_*.deb")});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = out.path() + QLatin1Char('/') + debs.first();
+        const QString dpkgDeb = QStringLiteral("dpkg-deb");
+        const QStringList depends =
+            packageNames(output(dpkgDeb, {QStringLiteral("-f"), deb, QStringLiteral("Depends")}));
+        QVERIFY2(depends.contains(QStringLiteral("qt6-qpa-plugins")),
+                 qPrintable(depends.join(',')));
+        QCOMPARE(
+            output(dpkgDeb, {QStringLiteral("-f"), deb, QStringLiteral("Recommends")}).trimmed(),
+            QStringLiteral("fonts-noto-cjk"));
+
+        const QString linked = output(QStringLiteral("readelf"),
+                                      {QStringLiteral("-d"), prefix_.path() + "/bin/zentar"});
+        const QRegularExpression qtLibrary(QStringLiteral("\\[(libQt6\\w+\\.so\\.6)\\]"));
+        QStringList owners;
+        for (auto m = qtLibrary.globalMatch(linked); m.hasNext();)
+            owners << output(QStringLiteral("dpkg"), {QStringLiteral("-S"), m.next().captured(1)})
+                          .section(QLatin1Char(':'), 0, 0);
+        QVERIFY2(owners.size() >= 3, qPrintable(linked));  // Core, Gui and Widgets at least
+        for (const QString& owner : owners)
+            QVERIFY2(depends.contains(owner), qPrintable(owner + " missing: " + depends.join(',')));
+
+        const QString files = output(dpkgDeb, {QStringLiteral("-c"), deb});
+        for (const QString& file :
+             {QStringLiteral("./usr/bin/zentar"), "./usr/share/applications/" + kId + ".desktop",
+              "./usr/share/metainfo/" + kId + ".metainfo.xml",
+              QStringLiteral("./usr/share/doc/zentar/copyright")})
+            QVERIFY2(files.contains(QLatin1Char(' ') + file + QLatin1Char('\n')), qPrintable(file));
     }
 
     // As the desktop does: the program named by Exec, found through PATH.
