@@ -123,6 +123,19 @@ class SingleInstanceTest : public QObject {
         QVERIFY(endGame(*next));
     }
 
+    // A game that is stuck holds its lock but cannot answer: the later start gives up
+    // after a while, with a failure, and still opens no second game.
+    void secondStartEndsWhenTheRunningGameDoesNotAnswer() {
+        QTemporaryDir config;
+        SingleInstance stuck(folderOf(config.path()));
+        QVERIFY(stuck.claim());
+        auto start = startGame(config.path());
+        QVERIFY(start->waitForFinished(kEndMs));  // no event loop here: nobody answers
+        QCOMPARE(start->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(start->exitCode(), 1);
+        QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
+    }
+
     void runningGameIsAskedToRaiseItsWindow_data() {
         QTest::addColumn<bool>("sameFolder");
         QTest::addColumn<int>("lockAgeHours");
