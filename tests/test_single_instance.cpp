@@ -1,5 +1,6 @@
 // One game at a time: a second start of the real game hands over to the running game and
 // ends, a lock left by a killed game is taken over, and the running game comes forward.
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -95,7 +96,7 @@ class SingleInstanceTest : public QObject {
         // A start that opened its title screen would wait for the player, never end.
         QVERIFY(endsByItself(*second));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(second->exitCode(), 0);  // the first game brought its title forward
         QCOMPARE(first->state(), QProcess::Running);
         QCOMPARE(lockHolder(config.path()), first->processId());
         QCOMPARE(fileBytes(store), before);
@@ -153,7 +154,10 @@ class SingleInstanceTest : public QObject {
         QTemporaryDir other;
         SingleInstance game(folderOf(running.path()));
         int raised = 0;
-        game.onRaise = [&raised] { ++raised; };
+        game.onRaise = [&raised] {
+            ++raised;
+            return true;
+        };
         QVERIFY(game.claim());
         if (lockAgeHours > 0) {
             QFile lock(SingleInstance::lockFileName(folderOf(running.path())));
@@ -173,6 +177,46 @@ class SingleInstanceTest : public QObject {
             QVERIFY(endGame(*start));
         }
         QCOMPARE(lockHolder(running.path()), QCoreApplication::applicationPid());
+    }
+
+    void answersOnlyARaiseRequest_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("windowOpen");
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("a later start")
+            << QByteArray("raise\n") << true << 1 << QByteArray("raised\n");
+        QTest::newRow("a later start, no window open")
+            << QByteArray("raise\n") << false << 1 << QByteArray("no window\n");
+        QTest::newRow("another line") << QByteArray("raise me\n") << true << 0 << QByteArray();
+        QTest::newRow("a line without end") << QByteArray(40, 'r') << true << 0 << QByteArray();
+    }
+
+    void answersOnlyARaiseRequest() {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, windowOpen);
+        QFETCH(int, raised);
+        QFETCH(QByteArray, reply);
+        QTemporaryDir config;
+        SingleInstance game(folderOf(config.path()));
+        int asked = 0;
+        game.onRaise = [&asked, windowOpen] {
+            ++asked;
+            return windowOpen;
+        };
+        QVERIFY(game.claim());
+        QLocalSocket client;
+        client.connectToServer(SingleInstance::serverName(folderOf(config.path())));
+        QVERIFY(client.waitForConnected(kEndMs));
+        client.write(request);
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, kEndMs);
+        QCOMPARE(client.readAll(), reply);
+        QCOMPARE(asked, raised);
+    }
+
+    void raisesNothingWhenNoWindowIsOpen() {
+        Application app;
+        QVERIFY(!app.raiseActiveWindow());
     }
 
     void raisesTheWindowThePlayerWasUsing_data() {
@@ -210,7 +254,7 @@ class SingleInstanceTest : public QObject {
         if (minimised) title->showMinimized();
         QTRY_VERIFY(title->isMinimized() == minimised);
 
-        app.raiseActiveWindow();
+        QVERIFY(app.raiseActiveWindow());
         QWidget* expected = withBox ? static_cast<QWidget*>(&box) : title;
         QTRY_COMPARE(QApplication::activeWindow(), expected);
         QVERIFY(!title->isMinimized());

@@ -50,14 +50,14 @@ void Application::terminate() {
     });
 }
 
-void Application::raiseActiveWindow() {
+bool Application::raiseActiveWindow() {
     QWidget* w = QApplication::activeModalWidget();
     if (!w) w = QApplication::activeWindow();
     for (int i = kScreenCount - 1; !w && i >= 0; --i)  // dialogs come after their owners
         if (QWidget* screen = window(static_cast<ScreenId>(i));
             screen && screen->isVisible() && screen->isEnabled())
             w = screen;
-    if (!w) return;
+    if (!w) return false;
     std::vector<QWidget*> owners;  // the window, then the windows it stands over
     for (QWidget* o = w; o; o = o->parentWidget() ? o->parentWidget()->window() : nullptr)
         owners.push_back(o);
@@ -68,6 +68,7 @@ void Application::raiseActiveWindow() {
     w->activateWindow();
     // A window manager may refuse a background program the focus: then ask for attention.
     QTimer::singleShot(kAttentionMs, w, [w] { QApplication::alert(w); });
+    return true;
 }
 
 QWidget* Application::window(ScreenId id) const {

@@ -55,7 +55,8 @@ class Application : public QObject {
 
     // Brings the window the player was using to the front: the open message box or
     // dialog, else the screen that takes input. A later start of the game asks for it.
-    void raiseActiveWindow();
+    // False when no window is open.
+    bool raiseActiveWindow();
 
     // The window of a screen, when it has one.
     QWidget* window(ScreenId id) const;

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
     // A second start hands over to the running game and ends: it opens and saves nothing.
     zentar::SingleInstance instance(zentar::SingleInstance::settingsFolder());
-    if (!instance.claim()) return instance.answered() ? 0 : 1;
+    if (!instance.claim()) return instance.raised() ? 0 : 1;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     QApplication::setFont(zentar::gameFont(12));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down and scroll
     zentar::Application app;
     zentar::Termination termination(app);
-    instance.onRaise = [&app] { app.raiseActiveWindow(); };
+    instance.onRaise = [&app] { return app.raiseActiveWindow(); };
     app.start();
     return QApplication::exec();
 }

@@ -14,7 +14,9 @@ namespace zentar {
 namespace {
 
 const QByteArray kRequest = QByteArrayLiteral("raise\n");
-const QByteArray kReply = QByteArrayLiteral("raised\n");
+const QByteArray kRaised = QByteArrayLiteral("raised\n");
+const QByteArray kNoWindow = QByteArrayLiteral("no window\n");  // between two screens, say
+constexpr int kLongestLine = 16;
 constexpr int kAnswerMs = 2000;    // how long a later start waits for the running game's reply
 constexpr int kPatienceMs = 5000;  // a game that is just starting or ending gets this long
 constexpr int kRetryMs = 100;
@@ -24,6 +26,7 @@ constexpr int kRetryMs = 100;
 SingleInstance::SingleInstance(const QString& settingsFolder)
     : folder_(settingsFolder), lock_(lockFileName(settingsFolder)) {
     // A game may run for days: only a lock whose game is gone is stale, never an old one.
+    // (Qt's file lock on the lock guards this too, where the file system has one.)
     lock_.setStaleLockTime(0);
 }
 
@@ -87,17 +90,18 @@ bool SingleInstance::askRunningGame() {
     socket.write(kRequest);
     if (!socket.waitForBytesWritten(kAnswerMs)) return false;
     QByteArray reply;
-    while (!reply.endsWith('\n') && reply.size() < kReply.size() &&
+    while (!reply.endsWith('\n') && reply.size() < kLongestLine &&
            socket.waitForReadyRead(kAnswerMs))
-        reply += socket.read(kReply.size() - reply.size());
-    answered_ = reply == kReply;
-    return answered_;
+        reply += socket.readLine(kLongestLine - reply.size());
+    raised_ = reply == kRaised;
+    return raised_ || reply == kNoWindow;
 }
 
 void SingleInstance::listen() {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(name_);  // left by a game that crashed; the lock is ours now
+    // With an access option Qt binds in a private folder and moves the socket into place,
+    // over one that a game that crashed left behind.
     connect(server_, &QLocalServer::newConnection, this, [this] { accept(); });
     if (!server_->listen(name_))
         qWarning("zentar: cannot listen on %s: %s", qPrintable(name_),
@@ -113,16 +117,17 @@ void SingleInstance::accept() {
 
 void SingleInstance::answer(QLocalSocket* socket) {
     if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kRequest.size()) socket->abort();  // not a game asking
+        if (socket->bytesAvailable() >= kLongestLine) socket->abort();  // not a game asking
         return;
     }
-    const bool raise = socket->readLine() == kRequest;
-    if (raise) {
-        socket->write(kReply);
-        socket->flush();
+    if (socket->readLine(kLongestLine) != kRequest) {
+        socket->abort();
+        return;
     }
+    const bool raised = onRaise && onRaise();
+    socket->write(raised ? kRaised : kNoWindow);
+    socket->flush();
     socket->disconnectFromServer();
-    if (raise && onRaise) onRaise();
 }
 
 }  // namespace zentar

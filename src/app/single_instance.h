@@ -21,13 +21,14 @@ class SingleInstance : public QObject {
 
     // True when this start is the game: it holds the lock now (a lock left by a game
     // that is gone is taken over) and answers later starts. False when a running game
-    // holds it; that game has then been asked to raise its window, unless it did not
-    // answer (see answered()).
+    // holds it; that game has then been asked to raise its window.
     bool claim();
-    bool answered() const { return answered_; }
+    // After a refused claim: whether the running game brought a window forward.
+    bool raised() const { return raised_; }
 
-    // Called in the running game when a later start asks it to come forward.
-    std::function<void()> onRaise;
+    // Called in the running game when a later start asks it to come forward; says
+    // whether a window came forward.
+    std::function<bool()> onRaise;
 
     // The folder of the per-user settings file of the game (honours XDG_CONFIG_HOME).
     static QString settingsFolder();
@@ -46,7 +47,7 @@ class SingleInstance : public QObject {
     QString name_;
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
-    bool answered_ = false;
+    bool raised_ = false;
 };
 
 }  // namespace zentar
