@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "app/window_placement.h"
 #include "battle/battle_view.h"
@@ -26,6 +27,21 @@ static void loadResources() {
 }
 
 namespace zentar {
+namespace {
+
+constexpr int kAttentionMs = 300;  // time for the window manager to grant the focus
+
+// The window a dialog or message box stands over, if any.
+QWidget* ownerOf(const QWidget* w) {
+    const QWindow* own = w->windowHandle();
+    const QWindow* owner = own ? own->transientParent() : nullptr;
+    if (!owner) return nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (candidate->windowHandle() == owner) return candidate;
+    return nullptr;
+}
+
+}  // namespace
 
 Application::Application() : game_(platform_) {
     loadResources();
@@ -51,6 +67,26 @@ void Application::terminate() {
         game_.Unload(ScreenId::Main);
         game_.End();
     });
+}
+
+bool Application::raiseActiveWindow() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    for (int i = kScreenCount - 1; !w && i >= 0; --i)  // dialogs come after their owners
+        if (QWidget* screen = window(static_cast<ScreenId>(i));
+            screen && screen->isVisible() && screen->isEnabled())
+            w = screen;
+    if (!w) return false;
+    std::vector<QWidget*> owners;  // the window, then the windows it stands over
+    for (QWidget* o = w; o; o = ownerOf(o)) owners.push_back(o);
+    for (auto o = owners.rbegin(); o != owners.rend(); ++o) {
+        (*o)->setWindowState((*o)->windowState() & ~Qt::WindowMinimized);
+        (*o)->raise();
+    }
+    w->activateWindow();
+    // A window manager may refuse a background program the focus: then ask for attention.
+    QTimer::singleShot(kAttentionMs, w, [w] { QApplication::alert(w); });
+    return true;
 }
 
 QWidget* Application::window(ScreenId id) const {

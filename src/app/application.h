@@ -54,6 +54,11 @@ class Application : public QObject {
     // Ends the game from outside the game: saves as closing the main screen would.
     void terminate();
 
+    // Brings the window the player was using to the front: the open message box or
+    // dialog, else the screen that takes input. A later start of the game asks for it.
+    // False when no window is open.
+    bool raiseActiveWindow();
+
     // The window of a screen, when it has one.
     QWidget* window(ScreenId id) const;
     void refresh();

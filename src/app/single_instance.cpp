@@ -1,0 +1,133 @@
+#include "app/single_instance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace zentar {
+namespace {
+
+const QByteArray kRequest = QByteArrayLiteral("raise\n");
+const QByteArray kRaised = QByteArrayLiteral("raised\n");
+const QByteArray kNoWindow = QByteArrayLiteral("no window\n");  // between two screens, say
+constexpr int kLongestLine = 16;
+constexpr int kAnswerMs = 2000;    // how long a later start waits for the running game's reply
+constexpr int kPatienceMs = 5000;  // a game that is just starting or ending gets this long
+constexpr int kRetryMs = 100;
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& settingsFolder)
+    : folder_(settingsFolder), lock_(lockFileName(settingsFolder)) {
+    // A game may run for days: only a lock whose game is gone is stale, never an old one.
+    // (Qt's file lock on the lock guards this too, where the file system has one.)
+    lock_.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::settingsFolder() {
+#ifdef Q_OS_WIN
+    // The store is the registry there: the lock lives in the user's own application data.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zentar");
+#else
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
+                          QStringLiteral("zentar"));
+    return QFileInfo(store.fileName()).absolutePath();
+#endif
+}
+
+QString SingleInstance::serverName(const QString& settingsFolder) {
+    QString folder = QFileInfo(settingsFolder).canonicalFilePath();
+    if (folder.isEmpty()) folder = QFileInfo(settingsFolder).absoluteFilePath();
+    const QByteArray key =
+        QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    const QString name = QStringLiteral("zentar-") + QString::fromLatin1(key);
+#ifdef Q_OS_WIN
+    return name;  // a pipe of the user's session
+#else
+    // Not in the shared temporary folder: another user's game must never answer.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
+#endif
+}
+
+QString SingleInstance::lockFileName(const QString& settingsFolder) {
+    return settingsFolder + QStringLiteral("/zentar.lock");
+}
+
+bool SingleInstance::claim() {
+    QDir().mkpath(folder_);
+    name_ = serverName(folder_);  // once the folder exists, so its real path counts
+    const QDeadlineTimer patience(kPatienceMs);
+    do {
+        if (lock_.tryLock(0)) {
+            listen();
+            return true;
+        }
+        // A folder where no lock can be made guards nothing; the game runs as it can.
+        if (lock_.error() != QLockFile::LockFailedError) return true;
+        if (askRunningGame()) return false;
+        QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
+    } while (!patience.hasExpired());
+    // A live game holds the lock but does not answer: still no second copy.
+    qWarning("zentar: the game already running does not answer (%s)",
+             qPrintable(lockFileName(folder_)));
+    return false;
+}
+
+bool SingleInstance::askRunningGame() {
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    if (!socket.waitForConnected(kAnswerMs)) return false;
+    socket.write(kRequest);
+    if (!socket.waitForBytesWritten(kAnswerMs)) return false;
+    QByteArray reply;
+    while (!reply.endsWith('\n') && reply.size() < kLongestLine &&
+           socket.waitForReadyRead(kAnswerMs))
+        reply += socket.readLine(kLongestLine - reply.size());
+    raised_ = reply == kRaised;
+    return raised_ || reply == kNoWindow;
+}
+
+void SingleInstance::listen() {
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // With an access option Qt binds in a private folder and moves the socket into place,
+    // over one that a game that crashed left behind.
+    connect(server_, &QLocalServer::newConnection, this, [this] { accept(); });
+    if (!server_->listen(name_))
+        qWarning("zentar: cannot listen on %s: %s", qPrintable(name_),
+                 qPrintable(server_->errorString()));
+}
+
+void SingleInstance::accept() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
+    }
+}
+
+void SingleInstance::answer(QLocalSocket* socket) {
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() >= kLongestLine) socket->abort();  // not a game asking
+        return;
+    }
+    if (socket->readLine(kLongestLine) != kRequest) {
+        socket->abort();
+        return;
+    }
+    const bool raised = onRaise && onRaise();
+    socket->write(raised ? kRaised : kNoWindow);
+    socket->flush();
+    socket->disconnectFromServer();
+}
+
+}  // namespace zentar

@@ -1,0 +1,53 @@
+// One game at a time for each saved game: the first start holds a lock in the settings
+// folder and listens on a local socket; a later start asks it to raise its window and
+// ends, so two copies can never save over each other.
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace zentar {
+
+class SingleInstance : public QObject {
+  public:
+    // Guards the saved game kept in `settingsFolder`.
+    explicit SingleInstance(const QString& settingsFolder);
+    ~SingleInstance() override;
+
+    // True when this start is the game: it holds the lock now (a lock left by a game
+    // that is gone is taken over) and answers later starts. False when a running game
+    // holds it; that game has then been asked to raise its window.
+    bool claim();
+    // After a refused claim: whether the running game brought a window forward.
+    bool raised() const { return raised_; }
+
+    // Called in the running game when a later start asks it to come forward; says
+    // whether a window came forward.
+    std::function<bool()> onRaise;
+
+    // The folder of the per-user settings file of the game (honours XDG_CONFIG_HOME).
+    static QString settingsFolder();
+    // Where the game of `settingsFolder` listens: in the user's own runtime folder, one
+    // name for each settings folder.
+    static QString serverName(const QString& settingsFolder);
+    static QString lockFileName(const QString& settingsFolder);
+
+  private:
+    bool askRunningGame();
+    void listen();
+    void accept();
+    void answer(QLocalSocket* socket);
+
+    QString folder_;
+    QString name_;
+    QLockFile lock_;
+    QLocalServer* server_ = nullptr;
+    bool raised_ = false;
+};
+
+}  // namespace zentar

@@ -1,0 +1,266 @@
+// One game at a time: a second start of the real game hands over to the running game and
+// ends, a lock left by a killed game is taken over, and the running game comes forward.
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/application.h"
+#include "app/single_instance.h"
+
+using namespace zentar;
+
+namespace {
+
+constexpr int kEndMs = 15000;     // a game under the sanitizers starts and ends slowly
+constexpr int kRunningMs = 2000;  // a start still running after this has opened the game
+
+QString folderOf(const QString& config) {
+    return config + QStringLiteral("/zentar");
+}
+
+// The game started as the player starts it, its settings under `config`.
+std::unique_ptr<QProcess> startGame(const QString& config) {
+    auto game = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    game->setProcessEnvironment(env);
+    game->setProcessChannelMode(QProcess::ForwardedChannels);
+    game->start(QStringLiteral(ZENTAR_GAME), {});
+    game->waitForStarted();
+    return game;
+}
+
+// Waits, with the event loop running, for the game to end by itself.
+bool endsByItself(QProcess& game) {
+    if (game.state() == QProcess::NotRunning) return true;
+    QSignalSpy finished(&game, &QProcess::finished);
+    return finished.wait(kEndMs);
+}
+
+// Whether the game is still running after a while: it opened its title screen.
+bool keepsRunning(QProcess& game) {
+    QTest::qWait(kRunningMs);
+    return game.state() == QProcess::Running;
+}
+
+// Ends the game as the desktop does at log-out; at the title it saves nothing.
+bool endGame(QProcess& game) {
+    game.terminate();
+    return endsByItself(game) && game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0;
+}
+
+// The game that holds the lock and listens, once it does.
+bool waitUntilListening(const QString& config) {
+    const QString server = SingleInstance::serverName(folderOf(config));
+    return QTest::qWaitFor([&] { return QFile::exists(server); }, kEndMs);
+}
+
+qint64 lockHolder(const QString& config) {
+    QLockFile lock(SingleInstance::lockFileName(folderOf(config)));
+    qint64 pid = 0;
+    return lock.getLockInfo(&pid, nullptr, nullptr) ? pid : 0;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void secondStartEndsAndLeavesTheStoreUntouched() {
+        QTemporaryDir config;
+        const QString store = folderOf(config.path()) + QStringLiteral("/zentar.conf");
+        {
+            QSettings saved(store, QSettings::IniFormat);
+            saved.setValue(QStringLiteral("velmora/name0"), QStringLiteral("先に遊んでいる国"));
+            saved.setValue(QStringLiteral("velmora/kosuu1"), QStringLiteral("10"));
+        }
+        const QByteArray before = fileBytes(store);
+        QVERIFY(!before.isEmpty());
+
+        auto first = startGame(config.path());
+        QVERIFY(waitUntilListening(config.path()));
+        auto second = startGame(config.path());
+        // A start that opened its title screen would wait for the player, never end.
+        QVERIFY(endsByItself(*second));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);  // the first game brought its title forward
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(lockHolder(config.path()), first->processId());
+        QCOMPARE(fileBytes(store), before);
+
+        QVERIFY(endGame(*first));
+        QVERIFY(!QFile::exists(SingleInstance::lockFileName(folderOf(config.path()))));
+        QCOMPARE(fileBytes(store), before);
+    }
+
+    void lockOfAKilledGameIsTakenOver() {
+        QTemporaryDir config;
+        auto killed = startGame(config.path());
+        QVERIFY(waitUntilListening(config.path()));
+        const qint64 killedPid = killed->processId();
+        killed->kill();  // SIGKILL: the lock and the socket stay behind
+        QVERIFY(endsByItself(*killed));
+        QCOMPARE(lockHolder(config.path()), killedPid);
+
+        auto next = startGame(config.path());
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(config.path()), next->processId(), kEndMs);
+        QVERIFY(keepsRunning(*next));
+        auto third = startGame(config.path());  // the new game answers in its place
+        QVERIFY(endsByItself(*third));
+        QCOMPARE(third->exitCode(), 0);
+        QVERIFY(endGame(*next));
+    }
+
+    // A game that is stuck holds its lock but cannot answer: the later start gives up
+    // after a while, with a failure, and still opens no second game.
+    void secondStartEndsWhenTheRunningGameDoesNotAnswer() {
+        QTemporaryDir config;
+        SingleInstance stuck(folderOf(config.path()));
+        QVERIFY(stuck.claim());
+        auto start = startGame(config.path());
+        QVERIFY(start->waitForFinished(kEndMs));  // no event loop here: nobody answers
+        QCOMPARE(start->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(start->exitCode(), 1);
+        QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
+    }
+
+    void runningGameIsAskedToRaiseItsWindow_data() {
+        QTest::addColumn<bool>("sameFolder");
+        QTest::addColumn<int>("lockAgeHours");
+        QTest::addColumn<bool>("handsOver");
+        QTest::newRow("same settings folder") << true << 0 << true;
+        QTest::newRow("a game running for hours") << true << 5 << true;
+        QTest::newRow("another settings folder") << false << 0 << false;
+    }
+
+    void runningGameIsAskedToRaiseItsWindow() {
+        QFETCH(bool, sameFolder);
+        QFETCH(int, lockAgeHours);
+        QFETCH(bool, handsOver);
+        QTemporaryDir running;
+        QTemporaryDir other;
+        SingleInstance game(folderOf(running.path()));
+        int raised = 0;
+        game.onRaise = [&raised] {
+            ++raised;
+            return true;
+        };
+        QVERIFY(game.claim());
+        if (lockAgeHours > 0) {
+            QFile lock(SingleInstance::lockFileName(folderOf(running.path())));
+            QVERIFY(lock.open(QIODevice::Append));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * lockAgeHours),
+                                     QFileDevice::FileModificationTime));
+        }
+
+        auto start = startGame(sameFolder ? running.path() : other.path());
+        if (handsOver) {
+            QVERIFY(endsByItself(*start));
+            QCOMPARE(start->exitCode(), 0);
+            QCOMPARE(raised, 1);
+        } else {
+            QVERIFY(keepsRunning(*start));
+            QCOMPARE(raised, 0);
+            QVERIFY(endGame(*start));
+        }
+        QCOMPARE(lockHolder(running.path()), QCoreApplication::applicationPid());
+    }
+
+    void answersOnlyARaiseRequest_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("windowOpen");
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("a later start")
+            << QByteArray("raise\n") << true << 1 << QByteArray("raised\n");
+        QTest::newRow("a later start, no window open")
+            << QByteArray("raise\n") << false << 1 << QByteArray("no window\n");
+        QTest::newRow("another line") << QByteArray("raise me\n") << true << 0 << QByteArray();
+        QTest::newRow("a line without end") << QByteArray(40, 'r') << true << 0 << QByteArray();
+    }
+
+    void answersOnlyARaiseRequest() {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, windowOpen);
+        QFETCH(int, raised);
+        QFETCH(QByteArray, reply);
+        QTemporaryDir config;
+        SingleInstance game(folderOf(config.path()));
+        int asked = 0;
+        game.onRaise = [&asked, windowOpen] {
+            ++asked;
+            return windowOpen;
+        };
+        QVERIFY(game.claim());
+        QLocalSocket client;
+        client.connectToServer(SingleInstance::serverName(folderOf(config.path())));
+        QVERIFY(client.waitForConnected(kEndMs));
+        client.write(request);
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, kEndMs);
+        QCOMPARE(client.readAll(), reply);
+        QCOMPARE(asked, raised);
+    }
+
+    void raisesNothingWhenNoWindowIsOpen() {
+        Application app;
+        QVERIFY(!app.raiseActiveWindow());
+    }
+
+    void raisesTheWindowThePlayerWasUsing_data() {
+        QTest::addColumn<bool>("minimised");
+        QTest::addColumn<bool>("withBox");
+        QTest::newRow("title behind another window") << false << false;
+        QTest::newRow("title minimised") << true << false;
+        QTest::newRow("question box over the minimised title") << true << true;
+    }
+
+    void raisesTheWindowThePlayerWasUsing() {
+        QFETCH(bool, minimised);
+        QFETCH(bool, withBox);
+        Application app;
+        app.start();
+        QWidget* title = app.window(ScreenId::Title);
+        QVERIFY(title && title->isVisible());
+        // A question owned by the title, as the game asks. It blocks only the title here,
+        // so that another window can take the focus away from it.
+        QMessageBox box(QMessageBox::Question, QStringLiteral("ゼンタル"),
+                        QStringLiteral("よろしいですか？"), QMessageBox::Yes | QMessageBox::No,
+                        title);
+        if (withBox) {
+            box.setWindowModality(Qt::WindowModal);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+        }
+        // The player turns to another program: a window takes the focus, then goes.
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        elsewhere.hide();
+        QTRY_COMPARE(QApplication::activeWindow(), nullptr);
+        if (minimised) title->showMinimized();
+        QTRY_VERIFY(title->isMinimized() == minimised);
+
+        QVERIFY(app.raiseActiveWindow());
+        QWidget* expected = withBox ? static_cast<QWidget*>(&box) : title;
+        QTRY_COMPARE(QApplication::activeWindow(), expected);
+        QVERIFY(!title->isMinimized());
+        QVERIFY(title->isVisible());
+    }
+};
+
+QTEST_MAIN(SingleInstanceTest)
+#include "test_single_instance.moc"
