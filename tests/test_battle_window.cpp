@@ -25,7 +25,7 @@ struct BattleWindow : WindowSession {
         newGameOnMain();
         for (int c : {0, 1}) {
             game().st.country[c].hp = 1'000'000'000;
-            game().st.country[c].heisi = 0;
+            game().st.country[c].heisi = 1;  // one soldier on the field, never beaten
         }
         app.dispatch([this] {
             Form2& main = *game().find<Form2>();
