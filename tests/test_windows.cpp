@@ -173,7 +173,8 @@ class WindowsTest : public QObject {
         QVERIFY(main->isEnabled());
     }
 
-    // While the shop says the money is short, its total shows the price it refused.
+    // While the shop says the money is short, over the shop, its total shows the price it
+    // refused.
     void shopShowsTheRefusedPriceWithItsMessage() {
         WindowSession s;
         s.newGameOnMain();
@@ -184,13 +185,16 @@ class WindowsTest : public QObject {
         goods->setCurrentIndex(0);
         emit goods->activated(0);
         QString message, shown, reached;
+        QWindow* owner = nullptr;
         answerNextBox(QStringLiteral("OK"), [&](QMessageBox* box) {
             message = box->text();
+            owner = box->windowHandle()->transientParent();
             shown = total->text();
             reached = s.game().find<Shop>()->Text3.Text;
         });
         QTest::keyClicks(s.control<QLineEdit>(ScreenId::Shop, "Text1"), QStringLiteral("9"));
         QTRY_COMPARE(message, QStringLiteral("おい、金足りねえぞ！！"));
+        QCOMPARE(owner, s.window(ScreenId::Shop)->windowHandle());  // the box stays above the shop
         QCOMPARE(shown, reached);
         QVERIFY(shown != QStringLiteral("0￥"));
     }
