@@ -69,16 +69,8 @@ class WindowPlacementTest : public QObject {
     void itemChooserOpensBesideTheBattle() {
         WindowSession s;
         s.newGameOnMain();
-        s.app.dispatch([&] {
-            Form2& main = *s.game().find<Form2>();
-            main.hyouji = 1;
-            main.N3_Click();
-            Form3& battle = *s.game().find<Form3>();
-            battle.Timer1.Enabled = false;
-            battle.Form_KeyDown(13);
-            battle.SENPO_Click(2);
-            battle.II_Click();
-        });
+        Form3& paused = s.pausedBattle(1);
+        s.app.dispatch([&] { paused.II_Click(); });
         QWidget* battle = s.window(ScreenId::Battle);
         QWidget* chooser = s.window(ScreenId::Chooser);
         QVERIFY(battle->isVisible() && chooser->isVisible());

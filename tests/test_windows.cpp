@@ -212,19 +212,11 @@ class WindowsTest : public QObject {
         QWidget* shop = s.window(ScreenId::Shop);
         QTRY_VERIFY(s.control<QLineEdit>(ScreenId::Shop, "Text4")->text().startsWith('-'));
         QCOMPARE(cutTexts(shop), QStringList{});
-        s.app.dispatch([&] {
-            s.game().find<Shop>()->NO_Click();
-            Form2& m = *s.game().find<Form2>();
-            m.hyouji = 13;
-            m.N3_Click();
-            Form3& battle = *s.game().find<Form3>();
-            battle.Timer1.Enabled = false;
-            battle.Form_KeyDown(13);
-            battle.SENPO_Click(2);
-        });
+        s.app.dispatch([&] { s.game().find<Shop>()->NO_Click(); });
+        Form3& battle = s.pausedBattle(13);
         QTest::qWait(300);  // the panel glides in
         QCOMPARE(cutTexts(s.window(ScreenId::Battle)), QStringList{});
-        s.app.dispatch([&] { s.game().find<Form3>()->II_Click(); });
+        s.app.dispatch([&] { battle.II_Click(); });
         QCOMPARE(cutTexts(s.window(ScreenId::Chooser)), QStringList{});
         s.app.dispatch([&] {
             s.game().Unload(ScreenId::Chooser);

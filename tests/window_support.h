@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include "app/application.h"
+#include "battle/battle.h"
+#include "country/main_screen.h"
 
 namespace zentar {
 
@@ -47,6 +49,21 @@ struct WindowSession : ScratchStore {
         main->activateWindow();
         QTest::qWait(60);  // the status refresh is a timer tick away
         return main;
+    }
+
+    // From the main screen, a battle against `rival` paused at once in its menu, with
+    // "アイテム使わせろ！" chosen.
+    Form3& pausedBattle(int rival) {
+        app.dispatch([&] {
+            Form2& main = *game().find<Form2>();
+            main.hyouji = rival;
+            main.N3_Click();
+            Form3& battle = *game().find<Form3>();
+            battle.Timer1.Enabled = false;
+            battle.Form_KeyDown(13);
+            battle.SENPO_Click(2);
+        });
+        return *game().find<Form3>();
     }
 };
 
