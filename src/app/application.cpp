@@ -50,6 +50,11 @@ QWidget* Application::window(ScreenId id) const {
     return view ? view->widget() : nullptr;
 }
 
+const QTimer* Application::timer(ScreenId id, int index) const {
+    const std::vector<QTimer*>& qtimers = timers_[static_cast<int>(id)];
+    return index >= 0 && index < static_cast<int>(qtimers.size()) ? qtimers[index] : nullptr;
+}
+
 std::unique_ptr<View> Application::makeView(ScreenId id) {
     switch (id) {
         case ScreenId::Title:
@@ -130,6 +135,8 @@ void Application::placeNewWindow(ScreenId id, QWidget* w) {
     w->move(at);
 }
 
+// A timer runs every `Interval` ms, or on the platform's tick when it is designed to run
+// as often as the platform allows.
 void Application::syncTimers() {
     for (int i = 0; i < kScreenCount; ++i) {
         Screen* screen = game_.screen(static_cast<ScreenId>(i));
@@ -150,8 +157,7 @@ void Application::syncTimers() {
                 t->stop();
                 continue;
             }
-            const int period =
-                hooks[k].timer->Interval <= 1 ? kFastTimerMs : hooks[k].timer->Interval;
+            const int period = hooks[k].pace == Pace::Tick ? kTickMs : hooks[k].timer->Interval;
             if (!t->isActive() || t->interval() != period) t->start(period);
         }
     }

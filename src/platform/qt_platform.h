@@ -14,6 +14,10 @@
 
 namespace zentar {
 
+// The period of the timers the game designs to run as often as the platform allows: the
+// tick of the desktop the game was balanced on, 18.2 times a second.
+inline constexpr int kTickMs = 55;
+
 class QtPlatform : public Platform {
   public:
     QtPlatform();
