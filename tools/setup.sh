@@ -1,5 +1,6 @@
 # Shared by run.sh and test.sh: installs the Debian packages named, when missing.
-ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
+ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+                      fonts-noto-cjk)
 ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev)
 
 zentar_install_packages() {

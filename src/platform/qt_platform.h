@@ -2,7 +2,6 @@
 // and the effect layer of the battle screen that the player watches fill up.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QSettings>
@@ -11,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "platform/strike_sound.h"
 
 namespace zentar {
 
@@ -59,7 +59,7 @@ class QtPlatform : public Platform {
 
     Random rng_;
     QSettings settings_;
-    QElapsedTimer lastBeep_;
+    StrikeSound strike_;
     QImage layer_;
     QPointer<QWidget> effectView_;
     int shapesPerFrame_ = 1;
