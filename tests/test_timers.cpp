@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <memory>
 
 #include "app/application.h"
 #include "battle/battle.h"
@@ -116,6 +118,26 @@ class TimersTest : public QObject {
         QVERIFY(app.timer(ScreenId::Battle, 0)->isActive());
         QCOMPARE(app.timer(ScreenId::Battle, 0)->interval(), kTickMs);
         QVERIFY(!app.timer(ScreenId::Battle, 1)->isActive());
+    }
+
+    // Closing the sound stream pumps the event loop while the game is torn down (Qt's
+    // audio output does so in its destructor): by then no game timer may be running.
+    void noTimerRunsWhileTheGameIsTornDown() {
+        auto app = std::make_unique<Application>();
+        auto* pump = new QObject(app.get());  // torn down after the game, before the timers
+        app->game().st.kaigyo = QStringLiteral("\r\n");
+        app->game().st.newGame({});
+        reach(*app, Fight);
+        const QList<QTimer*> timers = app->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+        const auto running = [&] {
+            return std::count_if(timers.begin(), timers.end(),
+                                 [](QTimer* t) { return t->isActive(); });
+        };
+        QVERIFY(running() >= 2);  // the battle clock and the day clock at least
+        qsizetype runningAtTeardown = -1;
+        QObject::connect(pump, &QObject::destroyed, [&] { runningAtTeardown = running(); });
+        app.reset();
+        QCOMPARE(runningAtTeardown, 0);
     }
 };
 

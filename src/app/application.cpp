@@ -28,7 +28,11 @@ Application::Application() : game_(platform_) {
     platform_.onPump = [this] { syncWindows(); };
 }
 
+// The timers stop first: closing the sound stream pumps the event loop, and no handler
+// may run into a game that is half torn down.
 Application::~Application() {
+    for (const auto& qtimers : timers_)
+        for (QTimer* t : qtimers) t->stop();
     for (auto& view : views_) view.reset();
     delete help_;
 }
