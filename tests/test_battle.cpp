@@ -5,6 +5,10 @@
 
 using namespace zentar;
 
+namespace {
+enum Layout { Apart, Paired, RivalAlone };  // where the soldiers of a beep test stand
+}  // namespace
+
 class BattleTest : public QObject {
     Q_OBJECT
   private slots:
@@ -289,21 +293,23 @@ class BattleTest : public QObject {
         QCOMPARE(s.pf.beeps, 1);  // a strike that does nothing still sounds
     }
 
-    // Soldiers 0..n of both sides, each on its own spot or all on one; ticks of the clock.
+    // Soldiers 0..n of both sides, all apart, or soldier i of each side on the same spot
+    // and aiming at each other, or rival soldier 0 alone on its target; ticks of the clock.
     void oneBeepForEachTickInWhichAStrikeLands_data() {
         QTest::addColumn<int>("heisi");
-        QTest::addColumn<bool>("together");
+        QTest::addColumn<int>("layout");
         QTest::addColumn<int>("ticks");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("nobody in reach") << 1 << false << 1 << 0;
-        QTest::newRow("one against one") << 1 << true << 1 << 1;
-        QTest::newRow("eleven against eleven") << 10 << true << 1 << 1;
-        QTest::newRow("three ticks of a melee") << 10 << true << 3 << 3;
-        QTest::newRow("three ticks, nobody in reach") << 10 << false << 3 << 0;
+        QTest::newRow("nobody in reach") << 1 << int(Apart) << 1 << 0;
+        QTest::newRow("one against one") << 1 << int(Paired) << 1 << 1;
+        QTest::newRow("eleven against eleven") << 10 << int(Paired) << 1 << 1;
+        QTest::newRow("three ticks of a melee") << 10 << int(Paired) << 3 << 3;
+        QTest::newRow("three ticks, nobody in reach") << 10 << int(Apart) << 3 << 0;
+        QTest::newRow("only a rival's blow lands") << 10 << int(RivalAlone) << 2 << 2;
     }
     void oneBeepForEachTickInWhichAStrikeLands() {
         QFETCH(int, heisi);
-        QFETCH(bool, together);
+        QFETCH(int, layout);
         QFETCH(int, ticks);
         QFETCH(int, beeps);
         BattleSession s(1, heisi, heisi);
@@ -311,15 +317,21 @@ class BattleTest : public QObject {
         Form3& b = s.open();
         b.bm.ketu = {0, 0};  // nobody moves
         for (int i = 0; i <= heisi; ++i) {
-            place(b.HEIM[i], together ? 3000 : 6000, 1500.0f + 300 * i);
-            place(b.HEIT[i], together ? 3000 : 300, together ? 1500.0f + 300 * i : 4000);
+            place(b.HEIM[i], layout == Paired ? 3000 : 6000, 1500.0f + 300 * i);
+            place(b.HEIT[i], layout == Paired ? 3000 : 300, 1500.0f + 300 * i);
+        }
+        if (layout == RivalAlone) {
+            place(b.HEIT[0], 6000, 1500);  // on player 0, aiming at it
+            b.bm.mato[kPlayer][0] = 1;     // while player 0 aims at a rival far away
         }
         for (int side : {kPlayer, kRival})
-            for (int i = 0; i <= heisi; ++i) b.bm.heihp[side][i] = 1000000;  // nobody falls
+            for (int i = 0; b.fielded(side, i); ++i) b.bm.heihp[side][i] = 1000000;  // none falls
         for (int t = 0; t < ticks; ++t) s.tick();
         QCOMPARE(s.pf.beeps, beeps);
-        const bool struck = b.bm.heihp[kRival][0] < 1000000 || b.bm.heihp[kPlayer][0] < 1000000;
-        QCOMPARE(struck, beeps > 0);
+        QCOMPARE(b.bm.heihp[kPlayer][0] < 1000000, layout != Apart);
+        bool rivalHit = false;
+        for (int i = 0; b.fielded(kRival, i); ++i) rivalHit |= b.bm.heihp[kRival][i] < 1000000;
+        QCOMPARE(rivalHit, layout == Paired);
     }
 
     void fallenTargetIsReplacedFromTheFirstHeisi() {

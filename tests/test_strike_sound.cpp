@@ -91,6 +91,9 @@ class StrikeSoundTest : public QObject {
         QTest::addColumn<int>("frames");
         const QByteArray three = samples({1, -2, 3});
         QTest::newRow("mono 16-bit") << wav(1, 1, 22050, 16, three) << 3;
+        QByteArray listed = wav(1, 1, 22050, 16, three);  // an odd chunk, padded, before the data
+        listed.insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12));
+        QTest::newRow("a chunk of odd size before the data") << listed << 3;
         QTest::newRow("stereo") << wav(1, 2, 22050, 16, three + three) << 0;
         QTest::newRow("8-bit") << wav(1, 1, 22050, 8, three) << 0;
         QTest::newRow("floating point") << wav(3, 1, 22050, 16, three) << 0;
