@@ -123,14 +123,12 @@ class StrikeSoundTest : public QObject {
         QTest::addColumn<QList<int>>("expected");  // the first eight frames after the first
         QTest::newRow("no beep") << QList<int>{} << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("one beep") << QList<int>{0} << QList<int>{100, 200, 300, 400, 0, 0, 0, 0};
-        QTest::newRow("two at once")
-            << QList<int>{0, 0} << QList<int>{200, 400, 600, 800, 0, 0, 0, 0};
+        QTest::newRow("asked twice before it sounds")
+            << QList<int>{0, 0} << QList<int>{100, 200, 300, 400, 0, 0, 0, 0};
         QTest::newRow("overlapping")
             << QList<int>{0, 2} << QList<int>{100, 200, 400, 600, 300, 400, 0, 0};
         QTest::newRow("one after the other")
             << QList<int>{0, 4} << QList<int>{100, 200, 300, 400, 100, 200, 300, 400};
-        QTest::newRow("four at most")
-            << QList<int>{0, 0, 0, 0, 0} << QList<int>{400, 800, 1200, 1600, 0, 0, 0, 0};
     }
     void mixesBeepsIntoSilence() {
         QFETCH(QList<int>, startsAt);
@@ -155,9 +153,20 @@ class StrikeSoundTest : public QObject {
         QCOMPARE(pull(mixer, 1000).size(), std::size_t{1000});  // silence goes on
     }
 
+    void fourBeepsSoundAtMost() {
+        BeepMixer mixer(std::vector<qint16>(10, 1));
+        std::vector<qint16> heard;
+        for (int i = 0; i < 8; ++i) {
+            mixer.start();
+            heard.push_back(pull(mixer, 1).at(0));
+        }
+        QCOMPARE(heard, (std::vector<qint16>{1, 2, 3, 4, 4, 4, 4, 4}));
+    }
+
     void loudBeepsClipInsteadOfWrappingRound() {
-        BeepMixer mixer({30000, -30000});
+        BeepMixer mixer({30000, -30000, 30000, -30000});
         mixer.start();
+        pull(mixer, 2);
         mixer.start();
         QCOMPARE(pull(mixer, 2), (std::vector<qint16>{32767, -32768}));
     }

@@ -70,8 +70,11 @@ BeepMixer::BeepMixer(std::vector<qint16> beep) : beep_(std::move(beep)) {
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
+// A beep asked for before the last one has begun to sound is the same beep: while the
+// server takes no samples (a stream starting up) the beeps do not pile up into a chord.
 void BeepMixer::start() {
-    if (voices_.size() < kVoices && !beep_.empty()) voices_.push_back(0);
+    const bool waiting = std::find(voices_.begin(), voices_.end(), 0u) != voices_.end();
+    if (!waiting && voices_.size() < kVoices && !beep_.empty()) voices_.push_back(0);
 }
 
 qint64 BeepMixer::bytesAvailable() const {

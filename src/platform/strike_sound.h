@@ -27,7 +27,7 @@ struct Pcm {
 Pcm readWav(const QByteArray& file);
 
 // An endless stream of silence into which every beep asked for is mixed from the next
-// sample read on. A few beeps can sound at once; more are dropped.
+// sample read on. A few beeps can sound over one another; more are dropped.
 class BeepMixer : public QIODevice {
   public:
     explicit BeepMixer(std::vector<qint16> beep);
