@@ -130,7 +130,7 @@ void wholeBattle() {
 // the median of 20 seeds.
 void pace() {
     std::printf("%-58s %12.2f s   (42 ticks)\n", "a trained day", 42 * kTickMs / 1000.0);
-    std::vector<int> ticks;
+    std::vector<int> ticks, beeping;
     double opening = 0;
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         GameState fresh;
@@ -147,13 +147,18 @@ void pace() {
             s.tick();
         }
         ticks.push_back(n);
+        beeping.push_back(s.pf.beeps);
     }
     std::sort(ticks.begin(), ticks.end());
+    std::sort(beeping.begin(), beeping.end());
     const double median = (ticks[9] + ticks[10]) / 2.0;
     std::printf("%-58s %12.2f s   (talk and flash)\n", "the opening of a battle", opening);
     std::printf("%-58s %12.2f s   (median %.1f ticks, %d to %d)\n",
                 "the fight of a new game against rival 1", median * kTickMs / 1000.0, median,
                 ticks.front(), ticks.back());
+    std::printf(
+        "%-58s %12.2f s   (median %.1f ticks)\n", "  of which ticks with a strike, one beep each",
+        (beeping[9] + beeping[10]) / 2.0 * kTickMs / 1000.0, (beeping[9] + beeping[10]) / 2.0);
 }
 
 // The view's cost of one frame of act1: the frame's new circles drawn into the layer and
