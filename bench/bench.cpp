@@ -1,5 +1,6 @@
 // Speed figures: saving and loading, the day clock, the battle clock, painting the
-// field and the frames of an effect. Each figure is the median of several runs.
+// field and the frames of an effect. Each figure is the median of several runs. Then
+// the pace the player sees: a trained day and the first battle of a new game.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -64,7 +65,7 @@ void dayClock() {
                       s.g.st.nissu = 0;
                       m.Timer2_Timer();
                   }),
-           "(period 16000 µs)");
+           "(period 55000 µs)");
     report("day clock tick with a day (16 countries)",
            median(9, 10000,
                   [&] {
@@ -72,7 +73,7 @@ void dayClock() {
                       s.g.st.tokei = -1;
                       m.Timer2_Timer();
                   }),
-           "(period 16000 µs)");
+           "(period 55000 µs)");
 }
 
 // A battle of 256 against 256 whose soldiers all stand on one spot: every turn strikes.
@@ -124,6 +125,42 @@ void wholeBattle() {
                 s.g.st.country[5].win ? "the player won" : "the rival won");
 }
 
+// The length the player sees, at the platform's tick: a trained day, and the battle of a
+// new game against rival 1 (its opening at the new game's message speed, then its clock),
+// the median of 20 seeds.
+void pace() {
+    std::printf("%-58s %12.2f s   (42 ticks)\n", "a trained day", 42 * kTickMs / 1000.0);
+    std::vector<int> ticks, beeping;
+    double opening = 0;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        GameState fresh;
+        fresh.newGame({});
+        BattleSession s(1, fresh.country[0].heisi, fresh.country[1].heisi);
+        s.pf.useSeed(seed);
+        Form3& b = s.open();
+        const int talkTicks = b.bm.mesnaga[0] + b.bm.mesnaga[1] - 2;
+        opening = (talkTicks * s.g.st.speed + 51 * 100) / 1000.0;
+        s.skipOpening();
+        int n = 0;
+        while (s.g.find<Form3>() && n < 1000000) {
+            ++n;
+            s.tick();
+        }
+        ticks.push_back(n);
+        beeping.push_back(s.pf.beeps);
+    }
+    std::sort(ticks.begin(), ticks.end());
+    std::sort(beeping.begin(), beeping.end());
+    const double median = (ticks[9] + ticks[10]) / 2.0;
+    std::printf("%-58s %12.2f s   (talk and flash)\n", "the opening of a battle", opening);
+    std::printf("%-58s %12.2f s   (median %.1f ticks, %d to %d)\n",
+                "the fight of a new game against rival 1", median * kTickMs / 1000.0, median,
+                ticks.front(), ticks.back());
+    std::printf(
+        "%-58s %12.2f s   (median %.1f ticks)\n", "  of which ticks with a strike, one beep each",
+        (beeping[9] + beeping[10]) / 2.0 * kTickMs / 1000.0, (beeping[9] + beeping[10]) / 2.0);
+}
+
 // The view's cost of one frame of act1: the frame's new circles drawn into the layer and
 // the field painted with it, at the first and at the last frames of the effect.
 void effectFrames() {
@@ -168,5 +205,6 @@ int main(int argc, char** argv) {
     battleClock();
     wholeBattle();
     effectFrames();
+    pace();
     return 0;
 }

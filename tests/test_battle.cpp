@@ -5,6 +5,10 @@
 
 using namespace zentar;
 
+namespace {
+enum Layout { Apart, Paired, RivalAlone };  // where the soldiers of a beep test stand
+}  // namespace
+
 class BattleTest : public QObject {
     Q_OBJECT
   private slots:
@@ -211,7 +215,7 @@ class BattleTest : public QObject {
         s.tick();
         QCOMPARE(b.HEIM[0].Left, left);
         QCOMPARE(b.HEIM[0].Top, 3000.0f);
-        QCOMPARE(s.pf.beeps, 2);
+        QCOMPARE(s.pf.beeps, 1);
     }
 
     void rivalMovesExactlyThreeTimesKetu() {
@@ -249,10 +253,13 @@ class BattleTest : public QObject {
         b.bm.ketu = {0, 0};  // nobody moves
         place(b.HEIM[0], 3000, 3000);
         place(b.HEIT[0], 3000 + dx, 3000 + dy);
+        const std::int32_t playerHp = b.bm.heihp[kPlayer][0], rivalHp = b.bm.heihp[kRival][0];
         s.pf.useSeed(3);
         s.tick();
         QCOMPARE(b.HEIT[0].Left, 3000 + dx);
-        QCOMPARE(s.pf.beeps, hits ? 2 : 0);  // the test is the same both ways round
+        QCOMPARE(b.bm.heihp[kRival][0] < rivalHp, hits);  // the test is the same both ways round
+        QCOMPARE(b.bm.heihp[kPlayer][0] < playerHp, hits);
+        QCOMPARE(s.pf.beeps, hits ? 1 : 0);
     }
 
     void damageOfOneAndOfNothing_data() {
@@ -283,7 +290,48 @@ class BattleTest : public QObject {
         s.pf.script({r, 0.0f});
         s.tick();
         QCOMPARE(b.bm.heihp[kRival][0], 530 - loss);
-        QCOMPARE(s.pf.beeps, 2);
+        QCOMPARE(s.pf.beeps, 1);  // a strike that does nothing still sounds
+    }
+
+    // Soldiers 0..n of both sides, all apart, or soldier i of each side on the same spot
+    // and aiming at each other, or rival soldier 0 alone on its target; ticks of the clock.
+    void oneBeepForEachTickInWhichAStrikeLands_data() {
+        QTest::addColumn<int>("heisi");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("nobody in reach") << 1 << int(Apart) << 1 << 0;
+        QTest::newRow("one against one") << 1 << int(Paired) << 1 << 1;
+        QTest::newRow("eleven against eleven") << 10 << int(Paired) << 1 << 1;
+        QTest::newRow("three ticks of a melee") << 10 << int(Paired) << 3 << 3;
+        QTest::newRow("three ticks, nobody in reach") << 10 << int(Apart) << 3 << 0;
+        QTest::newRow("only a rival's blow lands") << 10 << int(RivalAlone) << 2 << 2;
+    }
+    void oneBeepForEachTickInWhichAStrikeLands() {
+        QFETCH(int, heisi);
+        QFETCH(int, layout);
+        QFETCH(int, ticks);
+        QFETCH(int, beeps);
+        BattleSession s(1, heisi, heisi);
+        s.pf.useSeed(5);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};  // nobody moves
+        for (int i = 0; i <= heisi; ++i) {
+            place(b.HEIM[i], layout == Paired ? 3000 : 6000, 1500.0f + 300 * i);
+            place(b.HEIT[i], layout == Paired ? 3000 : 300, 1500.0f + 300 * i);
+        }
+        if (layout == RivalAlone) {
+            place(b.HEIT[0], 6000, 1500);  // on player 0, aiming at it
+            b.bm.mato[kPlayer][0] = 1;     // while player 0 aims at a rival far away
+        }
+        for (int side : {kPlayer, kRival})
+            for (int i = 0; b.fielded(side, i); ++i) b.bm.heihp[side][i] = 1000000;  // none falls
+        for (int t = 0; t < ticks; ++t) s.tick();
+        QCOMPARE(s.pf.beeps, beeps);
+        QCOMPARE(b.bm.heihp[kPlayer][0] < 1000000, layout != Apart);
+        bool rivalHit = false;
+        for (int i = 0; b.fielded(kRival, i); ++i) rivalHit |= b.bm.heihp[kRival][i] < 1000000;
+        QCOMPARE(rivalHit, layout == Paired);
     }
 
     void fallenTargetIsReplacedFromTheFirstHeisi() {
@@ -336,7 +384,7 @@ class BattleTest : public QObject {
         s.tick();
         QCOMPARE(nokori, 0);
         QVERIFY(!visible);
-        QCOMPARE(s.pf.beeps, 1);  // soldiers 1 and 2 did nothing
+        QCOMPARE(s.pf.beeps, 1);  // soldiers 1 and 2 did nothing: one draw was scripted
         QCOMPARE(s.g.st.country[1].win, 1);
         QVERIFY(!s.g.loaded(ScreenId::Battle));
     }

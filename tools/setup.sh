@@ -1,7 +1,9 @@
 # Shared by run.sh and test.sh: installs the Debian packages named, when missing.
-ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
+ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+                      fonts-noto-cjk)
 ZENTAR_PACKAGE_PACKAGES=(dpkg-dev file)  # cpack -G DEB: dpkg-shlibdeps reads the dependencies
-ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream "${ZENTAR_PACKAGE_PACKAGES[@]}")
+ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream
+                      "${ZENTAR_PACKAGE_PACKAGES[@]}")
 
 zentar_install_packages() {
     local missing=()

@@ -51,7 +51,11 @@ Application::Application() : game_(platform_) {
     platform_.messageOwner = [this] { return frontWindow(); };
 }
 
+// The timers stop first: closing the sound stream pumps the event loop, and no handler
+// may run into a game that is half torn down.
 Application::~Application() {
+    for (const auto& qtimers : timers_)
+        for (QTimer* t : qtimers) t->stop();
     for (auto& view : views_) view.reset();
     for (QWidget* w : leaving_) delete w;  // windows whose turn to go had not come yet
     delete help_;
@@ -92,6 +96,11 @@ bool Application::raiseActiveWindow() {
 QWidget* Application::window(ScreenId id) const {
     const auto& view = views_[static_cast<int>(id)];
     return view ? view->widget() : nullptr;
+}
+
+const QTimer* Application::timer(ScreenId id, int index) const {
+    const std::vector<QTimer*>& qtimers = timers_[static_cast<int>(id)];
+    return index >= 0 && index < static_cast<int>(qtimers.size()) ? qtimers[index] : nullptr;
 }
 
 std::unique_ptr<View> Application::makeView(ScreenId id) {
@@ -221,6 +230,8 @@ QWidget* Application::frontWindow() const {
     return nullptr;
 }
 
+// A timer runs every `Interval` ms, or on the platform's tick when it is designed to run
+// as often as the platform allows.
 void Application::syncTimers() {
     for (int i = 0; i < kScreenCount; ++i) {
         Screen* screen = game_.screen(static_cast<ScreenId>(i));
@@ -241,8 +252,7 @@ void Application::syncTimers() {
                 t->stop();
                 continue;
             }
-            const int period =
-                hooks[k].timer->Interval <= 1 ? kFastTimerMs : hooks[k].timer->Interval;
+            const int period = hooks[k].pace == Pace::Tick ? kTickMs : hooks[k].timer->Interval;
             if (!t->isActive() || t->interval() != period) t->start(period);
         }
     }

@@ -21,9 +21,6 @@ class QTextBrowser;
 
 namespace zentar {
 
-// The period of a timer that should run as fast as the platform allows: one frame.
-inline constexpr int kFastTimerMs = 16;
-
 class Application : public QObject {
   public:
     Application();
@@ -61,6 +58,8 @@ class Application : public QObject {
 
     // The window of a screen, when it has one.
     QWidget* window(ScreenId id) const;
+    // The QTimer that runs timer `index` of a screen's timers(), once one was made for it.
+    const QTimer* timer(ScreenId id, int index) const;
     void refresh();
 
   private:

@@ -13,9 +13,14 @@ struct Timer;
 enum class ScreenId { Title, Main, Training, Shop, Battle, Chooser, Ending };
 inline constexpr int kScreenCount = 7;
 
+// How often a timer fires: every `Interval` milliseconds, or on the platform's tick, for
+// the timers designed to run as often as the platform allows (their interval is 1).
+enum class Pace { Interval, Tick };
+
 struct TimerHook {
     Timer* timer;
     std::function<void()> fire;
+    Pace pace = Pace::Interval;
 };
 
 class Screen {

@@ -52,7 +52,7 @@ Form3::Form3(Game& game) : Screen(game) {
 }
 
 std::vector<TimerHook> Form3::timers() {
-    return {{&snk, [this] { snk_Timer(); }}, {&Timer1, [this] { Timer1_Timer(); }}};
+    return {{&snk, [this] { snk_Timer(); }, Pace::Tick}, {&Timer1, [this] { Timer1_Timer(); }}};
 }
 
 int Form3::countryOf(int side) const {

@@ -96,10 +96,11 @@ struct Form3 : Screen {
 
   private:
     void fieldSoldiers(int side, int country);
-    void playerTurn(int targetCountry);
-    void rivalTurn();
+    // A side's turns of one tick; true when any of its strikes landed.
+    bool playerTurn(int targetCountry);
+    bool rivalTurn();
     bool chooseTarget(int side, int targetCountry);
-    void strike(int side, int t);
+    bool strike(int side, int t);  // true when the strike landed
     void checkOutcome();
     void showMenuReport(bool rival);
     void resume();

@@ -45,16 +45,19 @@ bool inContact(const Picture& a, const Picture& t) {
 
 }  // namespace
 
+// Every strike that lands beeps; the strikes of one tick sound as one beep.
 void Form3::snk_Timer() {
     HAI();
-    playerTurn(g.st.aite);
+    bool struck = playerTurn(g.st.aite);
     HAI();
-    rivalTurn();
+    struck |= rivalTurn();
     HAI();
+    if (struck) g.pf.beep();
     checkOutcome();
 }
 
-void Form3::playerTurn(int targetCountry) {
+bool Form3::playerTurn(int targetCountry) {
+    bool struck = false;
     const int n = std::clamp(g.st.country[0].heisi, 0, kSoldiers - 1);
     for (bm.ban = 0; bm.ban <= n; ++bm.ban) {
         bm.jin = kPlayer;
@@ -66,11 +69,13 @@ void Form3::playerTurn(int targetCountry) {
         a.Left = playerStep(a.Left, target.Left, bm.ketu[kPlayer], g.pf);
         a.Top = playerStep(a.Top, target.Top, bm.ketu[kPlayer], g.pf);
         HITORI();
-        strike(kPlayer, t);
+        struck |= strike(kPlayer, t);
     }
+    return struck;
 }
 
-void Form3::rivalTurn() {
+bool Form3::rivalTurn() {
+    bool struck = false;
     const int n =
         std::clamp(g.st.country[std::clamp(g.st.aite, 0, kCountries - 1)].heisi, 0, kSoldiers - 1);
     for (bm.ban = 0; bm.ban <= n; ++bm.ban) {
@@ -83,8 +88,9 @@ void Form3::rivalTurn() {
         a.Left = rivalStep(a.Left, target.Left, bm.ketu[kRival]);
         a.Top = rivalStep(a.Top, target.Top, bm.ketu[kRival]);
         HITORI();
-        strike(kRival, t);
+        struck |= strike(kRival, t);
     }
+    return struck;
 }
 
 int drawSoldier(Platform& pf, std::int32_t n) {
@@ -115,13 +121,13 @@ bool Form3::chooseTarget(int side, int targetCountry) {
     return true;
 }
 
-void Form3::strike(int side, int t) {
+bool Form3::strike(int side, int t) {
     const int other = 1 - side;
     const auto& attacker = sprites(side)[bm.ban];
     auto& target = sprites(other)[t];
+    const bool lands = inContact(attacker, target);
     double dmg = 0;
-    if (inContact(attacker, target)) {
-        g.pf.beep();
+    if (lands) {
         const std::int32_t bracket = truncate(2.0 * bm.kou[side] - bm.bou[other]);
         dmg = g.pf.random() * static_cast<double>(bracket);
     }
@@ -133,6 +139,7 @@ void Form3::strike(int side, int t) {
         target.Visible = false;
         bm.nokori[other] = satAdd(bm.nokori[other], -1);
     }
+    return lands;
 }
 
 }  // namespace zentar

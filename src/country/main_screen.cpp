@@ -57,7 +57,8 @@ void Form2::Form_Unload() {
 }
 
 std::vector<TimerHook> Form2::timers() {
-    return {{&Timer1, [this] { Timer1_Timer(); }}, {&Timer2, [this] { Timer2_Timer(); }}};
+    return {{&Timer1, [this] { Timer1_Timer(); }, Pace::Tick},
+            {&Timer2, [this] { Timer2_Timer(); }, Pace::Tick}};
 }
 
 void Form2::KKAze_Change(int value) {

@@ -56,7 +56,7 @@ Shop::Shop(Game& game) : Screen(game) {
 }
 
 std::vector<TimerHook> Shop::timers() {
-    return {{&Timer1, [this] { Timer1_Timer(); }}};
+    return {{&Timer1, [this] { Timer1_Timer(); }, Pace::Tick}};
 }
 
 void Shop::NAIYO_Click(int index) {

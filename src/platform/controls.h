@@ -51,7 +51,7 @@ struct ScrollBar : Control {
 };
 
 struct Timer {
-    int Interval = 0;  // milliseconds; 1 means as fast as the platform runs timers
+    int Interval = 0;  // milliseconds; 1 means as often as the platform allows
     bool Enabled = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -19,7 +20,6 @@ namespace {
 constexpr int kFrameMs = 16;
 constexpr int kEffectFrames = 60;  // an effect's shapes appear over about one second
 constexpr int kHoldMs = 400;
-constexpr int kBeepGapMs = 60;
 const QString kGroup = QStringLiteral("velmora/");
 
 std::uint32_t clockSeed() {
@@ -33,9 +33,7 @@ std::uint32_t clockSeed() {
 QtPlatform::QtPlatform()
     : rng_(clockSeed()),
       settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                QStringLiteral("zentar")) {
-    lastBeep_.start();
-}
+                QStringLiteral("zentar")) {}
 
 void QtPlatform::seedFromClock() {
     rng_.seed(clockSeed());
@@ -65,10 +63,7 @@ Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
 }
 
 void QtPlatform::beep() {
-    // A strike beeps; many strikes in one tick sound as one.
-    if (lastBeep_.elapsed() < kBeepGapMs) return;
-    lastBeep_.restart();
-    QApplication::beep();
+    strike_.play();
 }
 
 QString QtPlatform::timeOfDay() {

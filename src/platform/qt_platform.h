@@ -2,7 +2,6 @@
 // and the effect layer of the battle screen that the player watches fill up.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 #include <QSettings>
@@ -11,8 +10,13 @@
 
 #include "platform/platform.h"
 #include "platform/random.h"
+#include "platform/strike_sound.h"
 
 namespace zentar {
+
+// The period of the timers the game designs to run as often as the platform allows: the
+// tick of the desktop the game was balanced on, 18.2 times a second.
+inline constexpr int kTickMs = 55;
 
 class QtPlatform : public Platform {
   public:
@@ -56,7 +60,7 @@ class QtPlatform : public Platform {
 
     Random rng_;
     QSettings settings_;
-    QElapsedTimer lastBeep_;
+    StrikeSound strike_;
     QImage layer_;
     QPointer<QWidget> effectView_;
     int shapesPerFrame_ = 1;

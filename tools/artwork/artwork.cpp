@@ -1,4 +1,5 @@
 #include "artwork.h"
+#include "sounds.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -113,5 +114,6 @@ int main(int argc, char** argv) {
     ok &= save(art::quantize(art::endingPicture(), 16), out + "/pictures/ending.png");
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= save(art::appIcon(size), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
+    ok &= art::writeSounds(out);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,145 @@
+// The schedule of the real timers: the timers the game designs to run as often as the
+// platform allows fire on the 55 ms tick, every other timer at its own interval.
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "app/application.h"
+#include "battle/battle.h"
+#include "country/main_screen.h"
+
+using namespace zentar;
+
+namespace {
+
+enum Stage { MainScreen, Refresh, Shopping, Talk, Flash, Fight, Choosing, Ending };
+
+// Runs the opening of the battle until `done` holds.
+template <typename Done>
+void openUntil(Application& app, Done done) {
+    Form3& b = *app.game().find<Form3>();
+    for (int i = 0; i < 1000 && !done(b); ++i) app.dispatch([&] { b.Timer1_Timer(); });
+}
+
+// Brings a new game to the stage, the way its handlers get there.
+void reach(Application& app, Stage stage) {
+    Game& g = app.game();
+    switch (stage) {
+        case MainScreen:
+            return app.dispatch([&] { g.Show(ScreenId::Main); });
+        case Refresh:  // showing another country asks for a refresh
+            reach(app, MainScreen);
+            return app.dispatch([&] { g.find<Form2>()->KKAze_Change(1); });
+        case Shopping:
+            return app.dispatch([&] { g.Show(ScreenId::Shop); });
+        case Talk:
+            g.st.aite = 1;
+            return app.dispatch([&] { g.Show(ScreenId::Battle); });
+        case Flash:
+            reach(app, Talk);
+            return openUntil(app, [](const Form3& b) { return b.bm.flash > 0; });
+        case Fight:
+            reach(app, Talk);
+            return openUntil(app, [](const Form3& b) { return b.snk.Enabled; });
+        case Choosing:
+            return app.dispatch([&] { g.Show(ScreenId::Chooser); });
+        case Ending:
+            return app.dispatch([&] { g.Show(ScreenId::Ending); });
+    }
+}
+
+}  // namespace
+
+class TimersTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir store_;
+
+  private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
+    }
+
+    // Which of a screen's timers(), at which stage, with which message speed.
+    void eachTimerRunsAtItsPeriod_data() {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("period");
+        const int main = static_cast<int>(ScreenId::Main);
+        const int battle = static_cast<int>(ScreenId::Battle);
+        QTest::newRow("day clock") << int(MainScreen) << main << 1 << 100 << 55;
+        QTest::newRow("status refresh") << int(Refresh) << main << 0 << 100 << 55;
+        QTest::newRow("shop") << int(Shopping) << static_cast<int>(ScreenId::Shop) << 0 << 100
+                              << 55;
+        QTest::newRow("talk at speed 1") << int(Talk) << battle << 1 << 1 << 1;
+        QTest::newRow("talk at speed 2") << int(Talk) << battle << 1 << 2 << 2;
+        QTest::newRow("talk at speed 300") << int(Talk) << battle << 1 << 300 << 300;
+        QTest::newRow("flash") << int(Flash) << battle << 1 << 1 << 100;
+        QTest::newRow("battle clock") << int(Fight) << battle << 0 << 1 << 55;
+        QTest::newRow("item chooser")
+            << int(Choosing) << static_cast<int>(ScreenId::Chooser) << 0 << 100 << 100;
+        QTest::newRow("ending") << int(Ending) << static_cast<int>(ScreenId::Ending) << 0 << 100
+                                << 20;
+    }
+    void eachTimerRunsAtItsPeriod() {
+        QFETCH(int, stage);
+        QFETCH(int, screen);
+        QFETCH(int, index);
+        QFETCH(int, speed);
+        QFETCH(int, period);
+        Application app;
+        app.game().st.kaigyo = QStringLiteral("\r\n");
+        app.game().st.newGame(QStringLiteral("時の国"));
+        app.game().st.speed = speed;
+        reach(app, static_cast<Stage>(stage));
+        const QTimer* t = app.timer(static_cast<ScreenId>(screen), index);
+        QVERIFY(t);
+        QVERIFY(t->isActive());
+        QCOMPARE(t->interval(), period);
+        QCOMPARE(t->timerType(), Qt::PreciseTimer);
+    }
+
+    // Both the battle clock and the talk at speed 1 ask for 1 ms; only the clock is on
+    // the tick, and the talk's timer stops when the battle begins.
+    void theBattleClockTakesOverFromTheOpening() {
+        Application app;
+        app.game().st.kaigyo = QStringLiteral("\r\n");
+        app.game().st.newGame({});
+        app.game().st.speed = 1;
+        reach(app, Talk);
+        const Form3& b = *app.game().find<Form3>();
+        QCOMPARE(b.Timer1.Interval, b.snk.Interval);
+        QVERIFY(!app.timer(ScreenId::Battle, 0)->isActive());
+        openUntil(app, [](const Form3& f) { return f.snk.Enabled; });
+        QVERIFY(app.timer(ScreenId::Battle, 0)->isActive());
+        QCOMPARE(app.timer(ScreenId::Battle, 0)->interval(), kTickMs);
+        QVERIFY(!app.timer(ScreenId::Battle, 1)->isActive());
+    }
+
+    // Closing the sound stream pumps the event loop while the game is torn down (Qt's
+    // audio output does so in its destructor): by then no game timer may be running.
+    void noTimerRunsWhileTheGameIsTornDown() {
+        auto app = std::make_unique<Application>();
+        auto* pump = new QObject(app.get());  // torn down after the game, before the timers
+        app->game().st.kaigyo = QStringLiteral("\r\n");
+        app->game().st.newGame({});
+        reach(*app, Fight);
+        const QList<QTimer*> timers = app->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+        const auto running = [&] {
+            return std::count_if(timers.begin(), timers.end(),
+                                 [](QTimer* t) { return t->isActive(); });
+        };
+        QVERIFY(running() >= 2);  // the battle clock and the day clock at least
+        qsizetype runningAtTeardown = -1;
+        QObject::connect(pump, &QObject::destroyed, [&] { runningAtTeardown = running(); });
+        app.reset();
+        QCOMPARE(runningAtTeardown, 0);
+    }
+};
+
+QTEST_MAIN(TimersTest)
+#include "test_timers.moc"
