@@ -94,6 +94,8 @@ class ShopTest : public QObject {
                                            << "x" << 0;
         QTest::newRow("fraction") << int(LifeGuard) << "1.5"
                                   << "1" << 7500;
+        QTest::newRow("rounded, not cut") << int(LifeGuard) << ".57"
+                                          << "1" << 2850;
         QTest::newRow("soldier at potency 2") << int(Soldier) << "1"
                                               << "2" << 1200000;
         QTest::newRow("negative counts as none") << int(Bomb) << "-5"
@@ -211,7 +213,7 @@ class ShopTest : public QObject {
         QCOMPARE(s.g.st.slot[30].kosuu, 2);
     }
 
-    void hugePricesSaturate() {
+    void aPriceBeyondInt32IsNeverCovered() {
         ShopSession s;
         s.g.st.country[0].gold = 2147483647;
         s.run([&] {
@@ -220,8 +222,10 @@ class ShopTest : public QObject {
             s.shop().Text2_Change("9");
         });
         s.tick();
-        QCOMPARE(s.shop().nedan, 2147483647);
-        QVERIFY(s.pf.shown.empty());  // a full budget covers even that
+        QCOMPARE(s.shop().Text3.Text, QStringLiteral("2147483647￥"));
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("おい、金足りねえぞ！！")});
+        QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
+        QCOMPARE(s.shop().Text2.Text, QStringLiteral("1"));
     }
 
     void leavingOpensTheMainScreen() {

@@ -1,6 +1,7 @@
 #include "country/shop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/game.h"
 #include "country/goods.h"
@@ -93,10 +94,14 @@ void Shop::Timer1_Timer() {
     const GoodsEntry* goods = goodsByKey(NAIYO.Text());
     nedan = goods ? goods->price : 0;
     if (!goods) OK.Visible = false;
-    nedan = roundEven(static_cast<double>(nedan) * quantity() * potency());
+    const double price = static_cast<double>(nedan) * quantity() * potency();
+    nedan = roundEven(price);
     Text3.Text = QString::number(nedan) + QStringLiteral("￥");
-    // Only a positive price can be short; a budget below zero must not lock the shop.
-    if (nedan > 0 && budget < nedan) {
+    // The budget is weighed against the true price, so one beyond int32 is never
+    // covered. Only a positive price can be short: a budget below zero must not lock
+    // the shop.
+    const double owed = std::nearbyint(price);
+    if (owed > 0 && budget < owed) {
         g.pf.message(QStringLiteral("おい、金足りねえぞ！！"), Buttons::Ok, Icon::None);
         resetOrder();
     }
