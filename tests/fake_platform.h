@@ -42,6 +42,7 @@ class FakePlatform : public Platform {
 
     int beeps = 0, helps = 0, reseeds = 0, holds = 0, clears = 0, effects = 0;
     std::vector<Shape> shapes;
+    std::function<void()> onShape;  // called as each shape is drawn
     QMap<QString, QString> store;
     QStringList writeOrder;
     QString commitFailure;
@@ -98,19 +99,21 @@ class FakePlatform : public Platform {
 
     void beginEffect(int) override { ++effects; }
     void fillColor(Rgb) override {}
-    void circle(float x, float y, float r, Rgb c) override {
-        shapes.push_back({Shape::Circle, x, y, r, 0, c});
-    }
+    void circle(float x, float y, float r, Rgb c) override { draw({Shape::Circle, x, y, r, 0, c}); }
     void line(float x1, float y1, float x2, float y2, Rgb c) override {
-        shapes.push_back({Shape::Line, x1, y1, x2, y2, c});
+        draw({Shape::Line, x1, y1, x2, y2, c});
     }
     void box(float x1, float y1, float x2, float y2, Rgb c) override {
-        shapes.push_back({Shape::Box, x1, y1, x2, y2, c});
+        draw({Shape::Box, x1, y1, x2, y2, c});
     }
     void cls() override { ++clears; }
     void hold() override { ++holds; }
 
   private:
+    void draw(const Shape& shape) {
+        shapes.push_back(shape);
+        if (onShape) onShape();
+    }
     Random rng_;
 };
 

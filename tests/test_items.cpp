@@ -65,8 +65,15 @@ class ItemsTest : public QObject {
         const BattleModel before = b.bm;
         s.pf.useSeed(11);
         s.pf.clears = 0;
+        int drawnOverPanel = 0, clearsBeforeDrawing = 0;  // the effect has the screen to itself
+        s.pf.onShape = [&] {
+            drawnOverPanel += b.kab.Visible || s.g.visible(ScreenId::Chooser);
+            clearsBeforeDrawing = s.pf.clears;
+        };
         (b.*draws[which])();
         QCOMPARE(int(s.pf.shapes.size()), count);
+        QCOMPARE(drawnOverPanel, 0);
+        QCOMPARE(clearsBeforeDrawing, 1);
         QCOMPARE(s.pf.holds, holds);
         QCOMPARE(s.pf.clears, 2);
         QVERIFY(s.g.visible(ScreenId::Chooser));  // shown again at the end
@@ -112,7 +119,7 @@ class ItemsTest : public QObject {
         QCOMPARE(c.x2, 300.0f);
         QCOMPARE(c.colour, (Rgb{1, 128, 0}));  // 127.5 rounds to even 128
         s.pf.shapes.clear();
-        s.pf.script({0.5f, 0.5f, 0.75f});
+        s.pf.script({0.505f, 0.5f, 0.75f});  // brightness 95.75 is cut to 95
         b.ACT8();
         QCOMPARE(s.pf.shapes[0].colour, (Rgb{95, 95, 255}));
         QCOMPARE(s.pf.shapes[0].x1, 3840.0f);
@@ -188,7 +195,7 @@ class ItemsTest : public QObject {
         hp[3] = 100;
         s.b().bm.nokori[kPlayer] = 1;
         s.b().HEIM[0].Visible = s.b().HEIM[2].Visible = false;
-        s.pf.script({0.2f, 0.2f, 0.5f, 0.2f});  // d = 1, 1, 2, 1
+        s.pf.script({0.35f, 0.2f, 0.5f, 0.2f});  // d = r × 5 cut: 1, 1, 2, 1
         s.use(QStringLiteral("ナースコール 2"));
         QCOMPARE(hp[0], 600);
         QCOMPARE(hp[1], 0);  // below zero is passed over, then lifted to 0
@@ -331,15 +338,30 @@ class ItemsTest : public QObject {
         QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
     }
 
+    // Every use ends by lifting hit points below 0 and then cutting those above the
+    // country's hp; a negative hp, which only an edited saved game has, wins.
+    void emptyChoiceChangesNothingButStillClamps_data() {
+        QTest::addColumn<int>("hp");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("below 0") << 529 << -3 << 0;
+        QTest::newRow("above hp") << 529 << 900 << 529;
+        QTest::newRow("negative hp, soldier standing") << -5 << 100 << -5;
+        QTest::newRow("negative hp, soldier below it") << -5 << -20 << -5;
+    }
     void emptyChoiceChangesNothingButStillClamps() {
+        QFETCH(int, hp);
+        QFETCH(int, before);
+        QFETCH(int, after);
         ItemSession s;
-        s.b().bm.heihp[kRival][0] = -3;
+        s.g.st.country[1].hp = hp;
+        s.b().bm.heihp[kRival][2] = before;
         s.g.st.slot[7] = {QString(), 3};  // a count without a name is not the empty choice's
-        const auto before = s.g.st.slot;
+        const auto kept = s.g.st.slot;
         s.use(QString());
-        QCOMPARE(s.b().bm.heihp[kRival][0], 0);
+        QCOMPARE(s.b().bm.heihp[kRival][2], after);
         QVERIFY(s.pf.shown.empty());
-        for (int i = 1; i <= 30; ++i) QCOMPARE(s.g.st.slot[i].kosuu, before[i].kosuu);
+        for (int i = 1; i <= 30; ++i) QCOMPARE(s.g.st.slot[i].kosuu, kept[i].kosuu);
     }
 
     void laughingBagOutcomes_data() {
@@ -442,11 +464,12 @@ class ItemsTest : public QObject {
             s.b().bm.heihp[kRival][1] = 0;
             s.b().bm.heihp[kRival][2] = 400;
             s.b().bm.nokori = {1, 2};
-            s.pf.script({0.15f, 0.9f, 0.5f, 0.5f});
+            // 300 × r in single precision: 18.5 exactly, and 231.5 rounds to even 232
+            s.pf.script({0.15f, 0.9f, 0x1.f92c6p-5f, 0.5f});
             s.b().NOROI();
             QCOMPARE(s.b().bm.heihp[kPlayer][0], 250 - 270);
             QCOMPARE(s.b().bm.nokori[kPlayer], 0);
-            QCOMPARE(s.b().bm.heihp[kRival][0], 100);
+            QCOMPARE(s.b().bm.heihp[kRival][0], 232);
             QCOMPARE(s.b().bm.heihp[kRival][2], 250);
             QCOMPARE(s.b().bm.nokori[kRival], 2);
         }
