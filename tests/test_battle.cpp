@@ -60,57 +60,145 @@ class BattleTest : public QObject {
         QVERIFY(s.pf.draws.empty());
     }
 
+    // Both lines word for word, and the ticks each stays: its length plus 20.
     void talkLinesOfEveryRival_data() {
         QTest::addColumn<int>("rival");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
         QTest::addColumn<int>("picture");
-        const int table[13][3] = {{80, 64, 1}, {74, 86, 2}, {62, 75, 1}, {68, 71, 1}, {76, 68, 1},
-                                  {54, 58, 3}, {75, 80, 1}, {72, 81, 2}, {68, 65, 3}, {90, 69, 2},
-                                  {32, 60, 5}, {37, 74, 4}, {79, 79, 4}};
-        for (int r = 1; r <= 13; ++r)
-            QTest::addRow("rival %d", r)
-                << r << table[r - 1][0] << table[r - 1][1] << table[r - 1][2];
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("firstTicks");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("secondTicks");
+        const auto row = [](int rival, int picture, const QString& first, int firstTicks,
+                            const QString& second, int secondTicks) {
+            QTest::addRow("rival %d", rival)
+                << rival << picture << first << firstTicks << second << secondTicks;
+        };
+        row(1, 1,
+            QStringLiteral(
+                "このゲームのプレイヤーに言っておこう。 "
+                "こいつはこの戦いの方法を覚えるいわば練習モードのような敵だ。　ここには勝つぞ！！"),
+            80,
+            QStringLiteral("ぎょ！！　そこまでいうとは･･･　しかたがない････みんな、こいつらを殺っち"
+                           "まえー！！"),
+            64);
+        row(2, 2,
+            QStringLiteral("････おい、　俺は女をいたぶる主義ではない。　さっさとリーダーを出した方"
+                           "が身のためだぞ！！　早く出せよー！"),
+            74,
+            QStringLiteral("むかっ･･･　私がここのリーダーです･･･　女だからってなめると後が怖いです"
+                           "よ･･･　かわいがってあげましょう！！　さあ、来なさい。"),
+            86);
+        row(3, 1,
+            QStringLiteral("男の中の男だってー！？　けっ、ふんどし１枚でなーにが男だあ！？　俺が１"
+                           "番だってーの！"),
+            62,
+            QStringLiteral("ふん･･･　お前らにはこの感性が理解できないようだな････　俺がみっちり男に"
+                           "ついてこれから教えてやるわっ！！"),
+            75);
+        row(4, 1,
+            QStringLiteral("はあ？　サラリーマン？　お前らどうせヒラ社員だろーが！　でけー面するな"
+                           "あー！！！　ぜいぜい･･･"),
+            68,
+            QStringLiteral("くくく･･･　今こそ企業戦士の団結力を思い知るがいい･･･　行けっ！！　企業"
+                           "戦士　－サラリーマン－！！"),
+            71);
+        row(5, 1,
+            QStringLiteral("うっ････　　ヤーさんがでるとは思わなかった。　しかし･･･　ここでひるむわ"
+                           "けにはいかーん！！　突っ込めー！！"),
+            76,
+            QStringLiteral("あーーんだ？　俺らを殺ろうってか？　いい根性してるやんけ！　野郎！！　"
+                           "こいつら　いてもうたれ！！"),
+            68);
+        row(6, 3,
+            QStringLiteral("げえー！　気色わりー！　作者、　バ○オハ○ー○２のやりすぎだあー！　"), 54,
+            QStringLiteral(
+                "何ゆってんだ？　お前は。　おめーら全員食い殺してやる。　今のうち後悔しとけ。"),
+            58);
+        row(7, 1,
+            QStringLiteral("なんだ？こいつら。　みんなそろってみょーなもん頭につけやがって・・・　 "
+                           "               変なの。"),
+            75,
+            QStringLiteral("･････お前には分かるまい･･･　この大宇宙の心理が･･･　解らぬ物は死に値する"
+                           "重罪だ･･･　彼らを抹殺しなさい･･･"),
+            80);
+        row(8, 2,
+            QStringLiteral("ちくしょー！　なんで体操服なんか着てるんだよー！　そんなの着られると攻"
+                           "撃しずれーよう！！　着替えろー！！"),
+            72,
+            QStringLiteral("あたしらはこれがユニフォームなのよ！　あなた達、変なこと考えてんでしょ"
+                           "ー。　野蛮よ！　エッチ！！　変態！　もう殺してやる！"),
+            81);
+        row(9, 3,
+            QStringLiteral("･･･････････こいつらつえーのか？　言葉通じるのかな？　謎に満ちたバケモン"
+                           "だなー････"),
+            68,
+            QStringLiteral("ゲボゲボ！？　ゲボゲボゲボゲボ！！　（なんですって！？　こいつらってや"
+                           "な奴ー　という意味）"),
+            65);
+        row(10, 2,
+            QStringLiteral("うわあー　くノ一だー！　初めて見たあー････なんていってる場合ではなかっ"
+                           "た！！　なんで女なんだよー！　男忍者の方がさくっと倒しやすいのにー"),
+            90,
+            QStringLiteral("ふっ･･･　そこが女であることの最大の利点･･･　いい男だけどお命頂戴いたし"
+                           "ます！　くたばれー！！"),
+            69);
+        row(11, 5, QStringLiteral("･･････ゴジラさん？"), 32,
+            QStringLiteral(
+                "アンギャーーー！！！（ボケーー！　　　こじらやてゆーてるやろがー！　という意味）"),
+            60);
+        row(12, 4, QStringLiteral("？？？　お前は一体･･･　　　何？"), 37,
+            QStringLiteral("勝ったら教えて　あ･げ･る･！（実は全部の国を倒さないと駄目だったりする）"
+                           "　　死ねやぼけえーーーーーーー！！"),
+            74);
+        row(13, 4,
+            QStringLiteral("あわわ････　こんなの呼び出しちゃった･･････　くそお！　もうやけくそだー"
+                           "！！　みんなー！　こいつを退治しろー！"),
+            79,
+            QStringLiteral("･････私にたてつく者はこの世から抹殺･････　　その星も抹殺･･･････　　歯向"
+                           "かう者は抹殺あるのみ･････"),
+            79);
     }
     void talkLinesOfEveryRival() {
         QFETCH(int, rival);
-        QFETCH(int, first);
-        QFETCH(int, second);
         QFETCH(int, picture);
+        QFETCH(QString, first);
+        QFETCH(int, firstTicks);
+        QFETCH(QString, second);
+        QFETCH(int, secondTicks);
         BattleSession s(rival, 1, 1);
         Form3& b = s.open();
-        QCOMPARE(b.bm.mesnaga[0], first);
-        QCOMPARE(b.bm.mesnaga[1], second);
+        QCOMPARE(s.g.st.talk[0], first);
+        QCOMPARE(s.g.st.talk[1], second);
+        QCOMPARE(b.bm.mesnaga[0], firstTicks);
+        QCOMPARE(b.bm.mesnaga[1], secondTicks);
         QCOMPARE(b.HEIT[0].picture, icon(picture));
-        QCOMPARE(s.g.st.talk[0], battleTalk(rival)[0]);
     }
 
-    void talkKeepsItsMarks() {
-        const auto t11 = battleTalk(11);
-        QCOMPARE(t11[0], QStringLiteral("･･････ゴジラさん？"));
-        QVERIFY(battleTalk(7)[0].contains(QString(16, u' ') + QStringLiteral("変なの。")));
-        QVERIFY(battleTalk(6)[0].endsWith(QChar(0x3000)));
-        QVERIFY(battleTalk(1)[0].contains(QStringLiteral("。 こいつ")));
-        QVERIFY(battleTalk(0)[0].isEmpty());
-    }
-
-    void eachBattleStartsAfresh() {
+    void eachLoadStartsAfresh() {
         BattleSession s(1, 1, 1);
-        Form3& first = s.open();
-        first.bm.heihp[kRival][200] = 55;
-        s.run([&] { s.g.Unload(ScreenId::Battle); });
+        Form3& b = s.open();
+        for (auto& side : b.bm.heihp) side.fill(55);
+        b.sakusen = QStringLiteral("的");
         s.g.st.country[1].heisi = 5;
         s.pf.useSeed(1);
-        Form3& second = s.open();
-        QCOMPARE(second.bm.heihp[kRival][200], 0);
-        QCOMPARE(second.bm.heihp[kRival][6], 0);
-        QCOMPARE(second.bm.heihp[kRival][5], 529);
+        s.run([&] { b.Form_Load(); });  // the same screen loaded again
+        QCOMPARE(b.sakusen, QString());
+        for (int i = 0; i < kSoldiers; ++i) {
+            QCOMPARE(b.bm.heihp[kPlayer][i], i == 0 ? 736 : 0);
+            QCOMPARE(b.bm.heihp[kRival][i], i <= 5 ? 529 : 0);
+        }
     }
 
     void openingTypesBothLinesThenFlashes() {
         BattleSession s(11, 1, 1);  // line 0 is 12 characters, line 1 is 40
+        s.g.st.speed = 30;
         Form3& b = s.open();
-        auto tick = [&] { s.run([&] { b.Timer1_Timer(); }); };
+        QCOMPARE(b.Timer1.Interval, 30);
+        QString typed;
+        auto tick = [&] {
+            s.run([&] { b.Timer1_Timer(); });
+            if (!b.mes.Caption.isEmpty()) typed = b.mes.Caption;
+        };
         tick();
         QCOMPARE(b.mes.Caption, QStringLiteral("･"));
         QCOMPARE(b.kab.Top, 3450.0f);  // the panel slid in on the first tick
@@ -119,27 +207,34 @@ class BattleTest : public QObject {
         int ticks = 1;
         while (b.bm.gyou == 0) tick(), ++ticks;
         QCOMPARE(ticks, 12 + 19);
+        QCOMPARE(typed, s.g.st.talk[0]);
         QCOMPARE(b.HYO.picture, kao(11));
         QCOMPARE(b.mes.Caption, QString());
         QCOMPARE(b.kab.Top, 3450.0f);  // out and in again
         ticks = 0;
         while (b.bm.gyou == 1) tick(), ++ticks;
         QCOMPARE(ticks, 40 + 19);
+        QCOMPARE(typed, s.g.st.talk[1]);
+        QCOMPARE(b.Timer1.Interval, 30);
         QCOMPARE(b.kab.Top, 5950.0f);  // out of sight for the flash
         s.run([&] { b.Form_KeyDown(kVkReturn); });
         QVERIFY(!b.HANDAN.Visible);
+        s.pf.script({0.5f, 0.999f, 0.25f});  // red, green, blue: each cut, not rounded
+        tick();
+        QCOMPARE(b.FIGHT.ForeColor, (Rgb{127, 254, 63}));
         s.pf.useSeed(5);
-        ticks = 0;
-        Rgb last{-1, -1, -1};
+        ticks = 1;
+        Rgb last = b.FIGHT.ForeColor;
         while (b.Timer1.Enabled) {
+            QCOMPARE(b.Timer1.Interval, 100);
+            QVERIFY(b.FIGHT.Visible);
             tick();
             ++ticks;
             QVERIFY(!(b.FIGHT.ForeColor == last));
             last = b.FIGHT.ForeColor;
-            QCOMPARE(b.Timer1.Interval, 100);
-            if (b.Timer1.Enabled) QVERIFY(b.FIGHT.Visible);
         }
         QCOMPARE(ticks, 51);
+        QCOMPARE(s.pf.drawsTaken, 51 * 3);
         QVERIFY(!b.FIGHT.Visible);
         QVERIFY(b.snk.Enabled);
         QCOMPARE(b.kab.Top, 5950.0f);
@@ -231,28 +326,32 @@ class BattleTest : public QObject {
     }
 
     void strikeTestIncludesTheEdges_data() {
+        QTest::addColumn<float>("left");  // of the player's soldier; the rival's is left + dx
         QTest::addColumn<float>("dx");
         QTest::addColumn<float>("dy");
-        QTest::addColumn<bool>("hits");
-        QTest::newRow("centre on left edge") << -127.5f << 0.0f << true;
-        QTest::newRow("centre on right edge") << 127.5f << 0.0f << true;
-        QTest::newRow("just beyond the right") << 128.0f << 0.0f << false;
-        QTest::newRow("centre on bottom edge") << 0.0f << 127.5f << true;
-        QTest::newRow("just above the top") << 0.0f << -128.0f << false;
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("centre on left edge") << 3000.0f << -127.5f << 0.0f << 2;
+        QTest::newRow("centre on right edge") << 3000.0f << 127.5f << 0.0f << 2;
+        QTest::newRow("just beyond the right") << 3000.0f << 128.0f << 0.0f << 0;
+        QTest::newRow("centre on bottom edge") << 3000.0f << 0.0f << 127.5f << 2;
+        QTest::newRow("just above the top") << 3000.0f << 0.0f << -128.0f << 0;
+        // 3968.5 + 2^-12 + 127.5 is 4096 in single precision, on the rival's right edge.
+        QTest::newRow("single precision") << 3968.500244140625f << -127.500244140625f << 0.0f << 1;
     }
     void strikeTestIncludesTheEdges() {
+        QFETCH(float, left);
         QFETCH(float, dx);
         QFETCH(float, dy);
-        QFETCH(bool, hits);
+        QFETCH(int, beeps);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
         b.bm.ketu = {0, 0};  // nobody moves
-        place(b.HEIM[0], 3000, 3000);
-        place(b.HEIT[0], 3000 + dx, 3000 + dy);
+        place(b.HEIM[0], left, 3000);
+        place(b.HEIT[0], left + dx, 3000 + dy);
         s.pf.useSeed(3);
         s.tick();
-        QCOMPARE(b.HEIT[0].Left, 3000 + dx);
-        QCOMPARE(s.pf.beeps, hits ? 2 : 0);  // the test is the same both ways round
+        QCOMPARE(b.HEIT[0].Left, left + dx);
+        QCOMPARE(s.pf.beeps, beeps);
     }
 
     void damageOfOneAndOfNothing_data() {
@@ -294,8 +393,8 @@ class BattleTest : public QObject {
         b.bm.heihp[kRival][0] = 0;
         b.bm.heihp[kRival][1] = 0;
         b.bm.mato[kPlayer][0] = 0;
-        // r × 3: 0.1 → 0 (fallen), 0.4 → 1 (fallen), 0.7 → 2 (stands)
-        s.pf.script({0.1f, 0.4f, 0.7f});
+        // r × 3 cut: 0.1 → 0 (fallen), 0.4 → 1 (fallen), 0.9 → 2 (stands)
+        s.pf.script({0.1f, 0.4f, 0.9f});
         s.pf.useSeed(1);
         s.tick();
         QCOMPARE(b.bm.mato[kPlayer][0], 2);
@@ -452,10 +551,11 @@ class BattleTest : public QObject {
     void closeBoxEndsTheBattleWithoutSettling() {
         BattleSession s(1, 1, 1);
         s.open();
+        const auto before = wholeState(s.g.st);
         s.run([&] { s.battle().QueryUnload(); });
         QVERIFY(!s.g.loaded(ScreenId::Battle));
         QVERIFY(s.g.visible(ScreenId::Main));
-        QCOMPARE(s.g.st.country[0].gold, 1000000);
+        QCOMPARE(wholeState(s.g.st), before);
         QVERIFY(s.pf.shown.empty());
     }
 };

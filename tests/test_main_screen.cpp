@@ -70,11 +70,15 @@ class MainScreenTest : public QObject {
             m.KKAze_Change(1);
             m.KKAze_Change(2);
         });
-        refresh(s);
-        QVERIFY(m.ST.Text.startsWith(QStringLiteral("国名－－お嬢様国")));
         s.g.st.country[2].hp = 1;
-        refresh(s);  // the timer is off again: this tick is not a request
-        QVERIFY(!m.Timer1.Enabled);
+        s.fireTimers(m);
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力1\r\n")));
+        s.g.st.country[2].hp = 2;
+        s.fireTimers(m);  // no request since the refresh: the text stays
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力1\r\n")));
+        s.run([&] { m.KKAze_Change(2); });
+        s.fireTimers(m);
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力2\r\n")));
     }
 
     void keysInTheStatusWrapAround_data() {
