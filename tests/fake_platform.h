@@ -41,6 +41,7 @@ class FakePlatform : public Platform {
     std::function<void(const QString&)> onMessage;
 
     int beeps = 0, helps = 0, reseeds = 0, holds = 0, clears = 0, effects = 0;
+    int announced = 0;  // the shapes the last effect said it would draw
     std::vector<Shape> shapes;
     std::function<void()> onShape;  // called as each shape is drawn
     QMap<QString, QString> store;
@@ -97,7 +98,10 @@ class FakePlatform : public Platform {
     }
     QString commit() override { return commitFailure; }
 
-    void beginEffect(int) override { ++effects; }
+    void beginEffect(int shapes) override {
+        ++effects;
+        announced = shapes;
+    }
     void fillColor(Rgb) override {}
     void circle(float x, float y, float r, Rgb c) override { draw({Shape::Circle, x, y, r, 0, c}); }
     void line(float x1, float y1, float x2, float y2, Rgb c) override {

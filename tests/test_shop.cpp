@@ -77,6 +77,12 @@ class ShopTest : public QObject {
         s.tick();
         QVERIFY(!shop.OK.Visible);
         QCOMPARE(shop.nedan, 0);
+        s.run([&] {
+            shop.Text1_Change(QStringLiteral("1234"));
+            shop.Text2_Change(QStringLiteral("56"));
+        });
+        QCOMPARE(shop.Text1.Text, QStringLiteral("123"));  // three characters of quantity
+        QCOMPARE(shop.Text2.Text, QStringLiteral("5"));    // one of potency
     }
 
     void pricesTheOrder_data() {

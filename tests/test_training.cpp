@@ -118,7 +118,9 @@ class TrainingTest : public QObject {
     void idleClockCycles() {
         Session s;
         Form2& m = s.newGameOnMain<Form2>();
-        s.g.st.tokei = -10;
+        s.g.st.tokei = -9;
+        tick(s);
+        QCOMPARE(s.g.st.tokei, -10);  // the idle cycle runs 20 down to -10
         tick(s);
         QCOMPARE(s.g.st.tokei, 20);
         QCOMPARE(m.BUN[3].Caption, QStringLiteral("現在時刻　12:34:56"));
