@@ -64,6 +64,11 @@ class BattleMenuTest : public QObject {
                          QStringLiteral("まだ生きています"), QStringLiteral("兵士2　ＨＰ0/736"),
                          QStringLiteral("力尽きています･･･"), QStringLiteral("兵士3　ＨＰ1/736"),
                          QStringLiteral("まだ生きています"), QString()}));
+        s.g.st.country[0].heisi = 255;  // every one of 256 soldiers, and no more
+        s.run([&] { b.Form_KeyDown(kVkReturn); });
+        const QStringList lines = b.sinti.Text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4 + 2 * 256 + 1);
+        QCOMPARE(lines[4 + 2 * 255], QStringLiteral("兵士256　ＨＰ0/736"));
     }
 
     void switchingTheReport() {
@@ -71,6 +76,7 @@ class BattleMenuTest : public QObject {
         Form3& b = pausedBattle(s);
         s.run([&] { b.MOMIR_Click(); });
         QCOMPARE(b.MOMIR.Caption, QStringLiteral("自分の国"));
+        QCOMPARE(b.kab.Top, 3450.0f);
         QVERIFY(b.sinti.Text.startsWith(QStringLiteral("今の男の中の男国の現状です")));
         QCOMPARE(b.HYO.picture, kao(3));
         s.run([&] { b.MOMIR_Click(); });
@@ -144,6 +150,24 @@ class BattleMenuTest : public QObject {
         carryOut(s, One);
         for (int i = 0; i <= 2; ++i) QCOMPARE(b.bm.mato[kPlayer][i], 2);
         QVERIFY(s.pf.draws.empty());
+    }
+
+    // A count above the last soldier (only revivals of soldiers that started fallen
+    // can make one) still commands soldiers 0 to 255 and touches nothing beyond.
+    void commandsNeverPassTheLastSoldier() {
+        BattleSession s(1, 1, 1);
+        Form3& b = pausedBattle(s);
+        for (int strategy : {Leave, One}) {
+            b.bm.nokori = {300, 1};
+            b.bm.mato[kPlayer].fill(9);
+            b.bm.mato[kRival].fill(7);
+            s.pf.repeat(0.0f, 256);
+            carryOut(s, strategy);
+            QCOMPARE(b.bm.mato[kPlayer], (std::array<std::int32_t, kSoldiers>{}));
+            QCOMPARE(b.bm.mato[kRival][0], 7);
+            s.run([&] { b.Form_KeyDown(kVkReturn); });
+            s.pf.draws.clear();
+        }
     }
 
     void aimAtOneWhenTheDrawCannotReachAnyone() {

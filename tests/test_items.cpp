@@ -10,8 +10,8 @@ namespace {
 
 // A small battle paused in its menu: four player soldiers against three rivals.
 struct ItemSession : BattleSession {
-    ItemSession(int rival = 1) : BattleSession(rival, 3, 2) {
-        pf.repeat(0.5f, 10);
+    explicit ItemSession(int rivalHeisi = 2) : BattleSession(1, 3, rivalHeisi) {
+        pf.repeat(0.5f, 2 * (3 + rivalHeisi));
         Form3& b = open();
         skipOpening();
         run([&] { b.Form_KeyDown(kVkReturn); });
@@ -203,15 +203,16 @@ class ItemsTest : public QObject {
         ItemSession s;
         s.g.st.country[0].hp = 700;
         s.b().bm.heihp[kPlayer] = {};
-        for (int i = 0; auto v : {100, 300, 0, -20}) s.b().bm.heihp[kPlayer][i++] = v;
+        for (int i = 0; auto v : {1, 300, 0, -20}) s.b().bm.heihp[kPlayer][i++] = v;
         s.use(QStringLiteral("ライフガード 1"));
         const auto& hp = s.b().bm.heihp[kPlayer];
-        QCOMPARE((QList<int>{hp[0], hp[1], hp[2], hp[3]}), (QList<int>{700, 700, 0, 0}));
+        QCOMPARE((QList<int>{hp[0], hp[1], hp[2], hp[3]}), (QList<int>{601, 700, 0, 0}));
+        QCOMPARE(s.pf.effects, 1);
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("あなたの兵士はＨＰが600回復した！")});
         QCOMPARE(s.g.st.slot[1].kosuu, 4);
         QCOMPARE(s.b().MOMIR.Caption,
                  QStringLiteral("対決国の様子"));  // the report shows as before
-        QVERIFY(s.b().sinti.Text.contains(QStringLiteral("兵士1　ＨＰ700/700")));
+        QVERIFY(s.b().sinti.Text.contains(QStringLiteral("兵士2　ＨＰ700/700")));
         QVERIFY(!s.b().snk.Enabled);
     }
 
@@ -236,6 +237,7 @@ class ItemsTest : public QObject {
         QVERIFY(!s.b().HEIM[2].Visible);
         QCOMPARE(s.pf.texts(),
                  QStringList{QStringLiteral("運のいい力尽きた兵士はＨＰが600回復した！")});
+        QCOMPARE(s.pf.effects, 1);
         QCOMPARE(s.g.st.slot[3].item, QString());
     }
 
@@ -275,6 +277,10 @@ class ItemsTest : public QObject {
             << QStringLiteral("プロテイン 3") << QList<int>{102, 5, 11}
             << QStringLiteral(
                    "兵士は攻撃力が60増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
+        QTest::newRow("protein 2: 11.67 rounds up")
+            << QStringLiteral("プロテイン 2") << QList<int>{82, 12, 11}
+            << QStringLiteral(
+                   "兵士は攻撃力が40増加した！\r\nが、自信過剰になり多少防御力が落ちた！");
         QTest::newRow("necklace 1")
             << QStringLiteral("鋼鉄の首飾り 1") << QList<int>{42, 45, 4}
             << QStringLiteral("兵士は防御力が20増加した！\r\nが、重いため多少決断力が鈍った！");
@@ -297,6 +303,7 @@ class ItemsTest : public QObject {
         const BattleModel& m = s.b().bm;
         QCOMPARE((QList<int>{m.kou[kPlayer], m.bou[kPlayer], m.ketu[kPlayer]}), after);
         QCOMPARE(s.pf.texts(), QStringList{message});
+        QCOMPARE(s.pf.effects, 1);
     }
 
     void bombHitsTheLivingRivals() {
@@ -304,7 +311,7 @@ class ItemsTest : public QObject {
         s.g.st.slot[3] = {QStringLiteral("爆弾 2"), 1};
         auto& hp = s.b().bm.heihp[kRival];
         hp[0] = 529;
-        hp[1] = 100;
+        hp[1] = 1;
         hp[2] = 0;
         s.b().bm.nokori[kRival] = 1;
         s.pf.useSeed(3);
@@ -324,6 +331,7 @@ class ItemsTest : public QObject {
         QVERIFY(!s.b().HEIT[1].Visible);
         QCOMPARE(s.pf.texts(),
                  QStringList{QStringLiteral("単純人間兵士は爆風を受け約600ダメージ！")});
+        QCOMPARE(s.pf.effects, 1);
     }
 
     void usingUpConsumesTwinsAndFillsGaps() {
@@ -334,10 +342,12 @@ class ItemsTest : public QObject {
         slot[3] = {};
         slot[4] = {QStringLiteral("爆弾 1"), 3};
         slot[5] = {QStringLiteral("ライフガード 1"), 1};
+        slot[30] = {QStringLiteral("爆弾 1"), 1};
         s.pf.useSeed(2);
         s.use(QStringLiteral("爆弾 1"));
         QCOMPARE(slot[1].kosuu, 1);
         QCOMPARE(slot[4].kosuu, 2);
+        QCOMPARE(slot[30].item, QString());
         QCOMPARE(slot[3].item, QStringLiteral("爆弾 1"));  // copied one slot down, count 0
         QCOMPARE(slot[3].kosuu, 0);
         QCOMPARE(slot[2].item, QString());
@@ -366,30 +376,39 @@ class ItemsTest : public QObject {
             c.Timer1_Timer();
         });
         QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
+        s.pf.useSeed(4);
+        s.run([&] { c.Command1_Click(); });  // the copy at count 0 is emptied, its twin loses one
+        QCOMPARE(s.g.st.slot[1].kosuu, 0);
+        QCOMPARE(s.g.st.slot[2].kosuu, 4);
     }
 
     // Every use ends by lifting hit points below 0 and then cutting those above the
     // country's hp; a negative hp, which only an edited saved game has, wins.
     void emptyChoiceChangesNothingButStillClamps_data() {
+        QTest::addColumn<int>("heisi");    // of the rival
+        QTest::addColumn<int>("soldier");  // the rival soldier looked at
         QTest::addColumn<int>("hp");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::newRow("below 0") << 529 << -3 << 0;
-        QTest::newRow("above hp") << 529 << 900 << 529;
-        QTest::newRow("negative hp, soldier standing") << -5 << 100 << -5;
-        QTest::newRow("negative hp, soldier below it") << -5 << -20 << -5;
+        QTest::newRow("below 0") << 2 << 0 << 529 << -3 << 0;
+        QTest::newRow("above hp") << 2 << 2 << 529 << 900 << 529;
+        QTest::newRow("the 256th soldier") << 255 << 255 << 529 << 900 << 529;
+        QTest::newRow("negative hp, soldier standing") << 2 << 2 << -5 << 100 << -5;
+        QTest::newRow("negative hp, soldier below it") << 2 << 2 << -5 << -20 << -5;
     }
     void emptyChoiceChangesNothingButStillClamps() {
+        QFETCH(int, heisi);
+        QFETCH(int, soldier);
         QFETCH(int, hp);
         QFETCH(int, before);
         QFETCH(int, after);
-        ItemSession s;
+        ItemSession s(heisi);
         s.g.st.country[1].hp = hp;
-        s.b().bm.heihp[kRival][2] = before;
+        s.b().bm.heihp[kRival][soldier] = before;
         s.g.st.slot[7] = {QString(), 3};  // a count without a name is not the empty choice's
         const auto kept = s.g.st.slot;
         s.use(QString());
-        QCOMPARE(s.b().bm.heihp[kRival][2], after);
+        QCOMPARE(s.b().bm.heihp[kRival][soldier], after);
         QVERIFY(s.pf.shown.empty());
         for (int i = 1; i <= 30; ++i) QCOMPARE(s.g.st.slot[i].kosuu, kept[i].kosuu);
     }
@@ -477,7 +496,7 @@ class ItemsTest : public QObject {
                    "-20,1,0,682 / 2350,-74,0 nokori 1,0 kou 42,35 bou 25,36 ketu 11,5 "
                    "shown 0101,100 at 7200,1680 220,3482.5");
         QTest::newRow("2 the living healed")
-            << QList<float>{0.25f, 0.5f, 0.25f, 0.0f} << 0 << with("250,1,0,700", "618,185,0,700");
+            << QList<float>{0.25f, 0.3f, 0.25f, 0.0f} << 0 << with("250,1,0,700", "471,185,0,700");
         QTest::newRow("3 attack") << QList<float>{0.35f} << 0 << with("kou 42", "kou 82");
         QTest::newRow("4 lightning") << QList<float>{0.45f, 0.75f, 0.25f} << 21 * 53
                                      << with("2500,1,0 nokori 2,1", "1400,-899,0 nokori 2,0")
@@ -507,12 +526,15 @@ class ItemsTest : public QObject {
         for (int i = 0; int v : {2500, 1, 0}) b.bm.heihp[kRival][i++] = v;
         b.bm.nokori = {2, 1};
         b.HEIM[2].Visible = b.HEIT[2].Visible = false;
+        const int outcome = int(draws.front() * 10);
         s.pf.script({draws.takeFirst()});
         s.pf.repeat(0.5f, animationDraws);
         for (float r : draws) s.pf.script({r});
         s.run([&] { b.NOROI(); });
         QVERIFY(s.pf.draws.empty());
         QCOMPARE(armies(b), after);
+        const int animations[] = {0, 0, 1, 1, 1, 1, 1, 3, 2, 7};
+        QCOMPARE(s.pf.effects, animations[outcome]);
     }
 };
 

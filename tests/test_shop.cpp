@@ -67,16 +67,26 @@ class ShopTest : public QObject {
         Shop& shop = s.shop();
         QCOMPARE(shop.NAIYO.List.size(), 10);
         QCOMPARE(shop.NAIYO.List.back(), QStringLiteral("   "));
-        QCOMPARE(shop.Text1.Text, QStringLiteral("0"));
-        QCOMPARE(shop.Text2.Text, QStringLiteral("1"));
+        QVERIFY(!shop.OK.Visible);
+        s.run([&] { shop.OK_Click(); });  // a hidden button buys nothing
         s.tick();
         QCOMPARE(shop.Text4.Text, QStringLiteral("1000000￥"));
         QCOMPARE(shop.Text3.Text, QStringLiteral("0￥"));
         QVERIFY(!shop.OK.Visible);
-        s.run([&] { shop.NAIYO_Click(Blank); });
+        s.run([&] {
+            shop.NAIYO_Click(Blank);
+            shop.Text1_Change(QStringLiteral("5"));
+        });
         s.tick();
         QVERIFY(!shop.OK.Visible);
         QCOMPARE(shop.nedan, 0);
+        QVERIFY(s.pf.shown.empty());
+        s.run([&] {
+            shop.Text2_Change(QStringLiteral("3"));
+            shop.NAIYO_Click(Bomb);  // another choice starts the order afresh
+        });
+        QCOMPARE(shop.Text1.Text, QStringLiteral("0"));
+        QCOMPARE(shop.Text2.Text, QStringLiteral("1"));
         s.run([&] {
             shop.Text1_Change(QStringLiteral("1234"));
             shop.Text2_Change(QStringLiteral("56"));
@@ -156,10 +166,13 @@ class ShopTest : public QObject {
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("仲間は２５６人までです！")});
         QCOMPARE(s.g.st.country[0].heisi, 10);
         QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
-        s.buy(Soldier, "245");
+        s.buy(Soldier, "1.5");  // 11.5 soldiers round to even 12
         QCOMPARE(s.pf.texts().back(), QStringLiteral("大切にしてやって下せいよ"));
+        QCOMPARE(s.g.st.country[0].heisi, 12);
+        QCOMPARE(s.g.st.country[0].gold, 1999100000);
+        s.buy(Soldier, "243");
         QCOMPARE(s.g.st.country[0].heisi, 255);
-        QCOMPARE(s.g.st.country[0].gold, 1853000000);
+        QCOMPARE(s.g.st.country[0].gold, 1853300000);
     }
 
     void goodsStackByNameAndPotency() {
@@ -179,6 +192,9 @@ class ShopTest : public QObject {
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("毎度あり！！")});
         QCOMPARE(s.g.st.slot[3].item, QStringLiteral("呪いの笑い袋 1"));
         QCOMPARE(s.g.st.slot[3].kosuu, 0);
+        s.buy(LifeGuard, "2", "0");  // potency 0 costs nothing; the empty bag's slot is reused
+        QCOMPARE(s.g.st.slot[3].item, QStringLiteral("ライフガード 0"));
+        QCOMPARE(s.g.st.slot[3].kosuu, 2);
         QCOMPARE(s.g.st.country[0].gold, 1000000);
     }
 
