@@ -1,4 +1,6 @@
+#include <QPointF>
 #include <QTest>
+#include <vector>
 
 #include "battle_support.h"
 #include "platform/keys.h"
@@ -22,9 +24,12 @@ class BattleTest : public QObject {
         BattleSession s(1, heisi, 3);
         s.pf.useSeed(7);
         Form3& b = s.open();
-        int shown = 0;
-        for (const Picture& p : b.HEIM) shown += p.Visible;
-        QCOMPARE(shown, sprites);
+        for (int i = 0; i < kSoldiers; ++i) {
+            QCOMPARE(b.HEIM[i].Visible, i < sprites);
+            QCOMPARE(b.HEIT[i].Visible, i <= 3);
+        }
+        QVERIFY(b.Image1[0].Visible && b.Image1[1].Visible);
+        QVERIFY(!b.FIGHT.Visible);
         QCOMPARE(b.bm.nokori[kPlayer], heisi);
         QCOMPARE(b.bm.nokori[kRival], 3);
         for (int i = 0; i < sprites; ++i) {
@@ -172,6 +177,8 @@ class BattleTest : public QObject {
         QCOMPARE(b.bm.mesnaga[0], firstTicks);
         QCOMPARE(b.bm.mesnaga[1], secondTicks);
         QCOMPARE(b.HEIT[0].picture, icon(picture));
+        s.run([&] { b.MOMIR_Click(); });  // the rival's report shows its portrait
+        QCOMPARE(b.HYO.picture, kao(rival));
     }
 
     void eachLoadStartsAfresh() {
@@ -179,10 +186,22 @@ class BattleTest : public QObject {
         Form3& b = s.open();
         for (auto& side : b.bm.heihp) side.fill(55);
         b.sakusen = QStringLiteral("的");
+        b.bm.moji = 5;
+        b.bm.gyou = 2;
+        b.bm.flash = 7;
+        b.bm.koma = 3;
+        b.mes.Caption = QStringLiteral("途中");
+        b.Timer1.Interval = 100;
+        b.HEIT[0].Visible = false;  // as after its fall
+        s.g.st.speed = 40;
         s.g.st.country[1].heisi = 5;
         s.pf.useSeed(1);
         s.run([&] { b.Form_Load(); });  // the same screen loaded again
         QCOMPARE(b.sakusen, QString());
+        QCOMPARE((QList<int>{b.bm.moji, b.bm.gyou, b.bm.flash, b.bm.koma, b.Timer1.Interval}),
+                 (QList<int>{1, 0, 0, -1, 40}));
+        QCOMPARE(b.mes.Caption, QString());
+        for (int i = 1; i <= 5; ++i) QVERIFY(b.HEIT[i].Visible);
         for (int i = 0; i < kSoldiers; ++i) {
             QCOMPARE(b.bm.heihp[kPlayer][i], i == 0 ? 736 : 0);
             QCOMPARE(b.bm.heihp[kRival][i], i <= 5 ? 529 : 0);
@@ -261,52 +280,74 @@ class BattleTest : public QObject {
             b.HAI();
             const int k = (call - 1) % 20;
             QCOMPARE(b.bm.koma, k);
+            QCOMPARE(b.Image1[0].picture, fe1(k < 10 ? 0 : 1));
             QCOMPARE(b.Image1[1].picture, fe1(k < 10 ? 0 : 1));
         }
     }
 
+    // The sprite of soldier ban of side jin: its left and top before and after.
+    void clampKeepsSpritesOnTheField_data() {
+        QTest::addColumn<int>("jin");
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::newRow("left of and above the field") << 1 << QPointF(-50, 100) << QPointF(0, 1455);
+        QTest::newRow("just inside") << 0 << QPointF(0.5, 1455.5) << QPointF(0.5, 1455.5);
+        QTest::newRow("far right and below") << 0 << QPointF(9000, 9000) << QPointF(7425, 5430);
+        QTest::newRow("half over the edges") << 1 << QPointF(7500, 5500) << QPointF(7425, 5430);
+        QTest::newRow("no side") << 2 << QPointF(-1, -1) << QPointF(-1, -1);
+    }
     void clampKeepsSpritesOnTheField() {
+        QFETCH(int, jin);
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
-        b.bm.jin = kRival;
+        b.bm.jin = jin;
         b.bm.ban = 0;
-        place(b.HEIT[0], -50, 100);
+        for (Picture* p : {&b.HEIM[0], &b.HEIT[0]}) place(*p, from.x(), from.y());
         b.HITORI();
-        QCOMPARE(b.HEIT[0].Left, 0.0f);
-        QCOMPARE(b.HEIT[0].Top, 1455.0f);
-        b.bm.jin = kPlayer;
-        place(b.HEIM[0], 9000, 9000);
-        b.HITORI();
-        QCOMPARE(b.HEIM[0].Left, 7680.0f - 255);
-        QCOMPARE(b.HEIM[0].Top, 5685.0f - 255);
-        b.bm.jin = 2;
-        place(b.HEIM[0], -1, -1);
-        b.HITORI();
-        QCOMPARE(b.HEIM[0].Left, -1.0f);
+        for (int side : {kPlayer, kRival}) {
+            const Picture& p = b.sprites(side)[0];
+            QCOMPARE(QPointF(p.Left, p.Top), side == jin ? to : from);
+        }
     }
 
-    // One player soldier and one rival soldier that does not move (ketu 0).
+    // One player soldier and one rival soldier that does not move (ketu 0); the rows
+    // give the player's ketu and the steps' draws, Left first, then Top.
     void playerMovement_data() {
         QTest::addColumn<float>("gap");
+        QTest::addColumn<int>("ketu");
+        QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<float>("left");
-        QTest::newRow("exactly 3 × ketu snaps") << 30.0f << 3000.0f;
-        QTest::newRow("one more steps left") << 31.0f << 3031.0f - 15.0f;
-        QTest::newRow("from the left steps right") << -31.0f << 2969.0f + 25.0f;
+        QTest::addColumn<float>("top");
+        QTest::newRow("exactly 3 × ketu snaps")
+            << 30.0f << 10 << QList<float>{} << 3000.0f << 3000.0f;
+        QTest::newRow("one more steps left")
+            << 31.0f << 10 << QList<float>{0.5f} << 3031.0f - 15.0f << 3000.0f;
+        QTest::newRow("from the left steps right")
+            << -31.0f << 10 << QList<float>{0.5f} << 2969.0f + 25.0f << 3000.0f;
+        // No distance is within a negative reach: the step is taken on both axes, and
+        // standing level counts as being to the right or below.
+        QTest::newRow("negative ketu")
+            << 0.0f << -10 << QList<float>{0.5f, 0.25f} << 3015.0f << 3007.5f;
     }
     void playerMovement() {
         QFETCH(float, gap);
+        QFETCH(int, ketu);
+        QFETCH(QList<float>, draws);
         QFETCH(float, left);
+        QFETCH(float, top);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
-        b.bm.ketu = {10, 0};
+        b.bm.ketu = {ketu, 0};
         place(b.HEIT[0], 3000, 3000);
         place(b.HEIM[0], 3000 + gap, 3000);
-        s.pf.script({0.5f, 0.0f, 0.0f});  // the step (when one is taken), then two strikes
-        if (gap == 30.0f) s.pf.draws.pop_front();
+        for (float r : draws) s.pf.script({r});
+        s.pf.script({0.0f, 0.0f});  // the two strikes
         s.tick();
         QCOMPARE(b.HEIM[0].Left, left);
-        QCOMPARE(b.HEIM[0].Top, 3000.0f);
-        QCOMPARE(s.pf.beeps, 2);
+        QCOMPARE(b.HEIM[0].Top, top);
+        QVERIFY(s.pf.draws.empty());
     }
 
     void rivalMovesExactlyThreeTimesKetu() {
@@ -323,13 +364,57 @@ class BattleTest : public QObject {
         s.tick();
         QCOMPARE(b.HEIT[0].Left, 3000.0f);  // closer than 21: snaps
         QCOMPARE(b.HEIT[0].Top, 2021.0f);
+        b.bm.ketu = {0, -7};  // a negative reach: level counts as to the right or below
+        place(b.HEIT[0], 3000, 3000);
+        s.tick();
+        QCOMPARE(b.HEIT[0].Left, 3021.0f);
+        QCOMPARE(b.HEIT[0].Top, 3021.0f);
+    }
+
+    // Each soldier is held on the field right after its own step, on either side.
+    void everySoldierIsHeldOnTheField() {
+        BattleSession s(1, 1, 1);
+        Form3& b = s.open();
+        b.bm.ketu = {0, 0};
+        s.pf.useSeed(2);
+        for (int tick = 0; tick < 2; ++tick) {
+            place(b.HEIM[0], -500, 3000);
+            place(b.HEIT[0], 8000, 3000);
+            s.tick();
+            QCOMPARE(b.HEIM[0].Left, 0.0f);
+            QCOMPARE(b.HEIT[0].Left, 7680.0f - 255);
+        }
+    }
+
+    // 256 soldiers a side: every standing one steps once a tick, the fallen do not.
+    void everyStandingSoldierActs() {
+        BattleSession s(1, 255, 255);
+        s.pf.useSeed(5);
+        Form3& b = s.open();
+        b.bm.ketu = {10, 10};
+        b.bm.heihp[kPlayer][7] = 0;
+        b.bm.heihp[kPlayer][9] = 1;
+        b.bm.heihp[kRival][3] = 1;
+        b.bm.heihp[kRival][4] = 0;
+        const auto before = [&](int side) {
+            std::vector<QPointF> at;
+            for (const Picture& p : b.sprites(side)) at.emplace_back(p.Left, p.Top);
+            return at;
+        };
+        const auto mine = before(kPlayer), theirs = before(kRival);
+        s.tick();
+        for (int i = 0; i < kSoldiers; ++i) {
+            QCOMPARE(QPointF(b.HEIM[i].Left, b.HEIM[i].Top) != mine[i], i != 7);
+            QCOMPARE(QPointF(b.HEIT[i].Left, b.HEIT[i].Top) != theirs[i], i != 4);
+        }
+        QCOMPARE(b.bm.mato[kPlayer][255], 255);
     }
 
     void strikeTestIncludesTheEdges_data() {
         QTest::addColumn<float>("left");  // of the player's soldier; the rival's is left + dx
         QTest::addColumn<float>("dx");
         QTest::addColumn<float>("dy");
-        QTest::addColumn<int>("beeps");
+        QTest::addColumn<int>("hits");  // strikes that land, of the two
         QTest::newRow("centre on left edge") << 3000.0f << -127.5f << 0.0f << 2;
         QTest::newRow("centre on right edge") << 3000.0f << 127.5f << 0.0f << 2;
         QTest::newRow("just beyond the right") << 3000.0f << 128.0f << 0.0f << 0;
@@ -342,35 +427,41 @@ class BattleTest : public QObject {
         QFETCH(float, left);
         QFETCH(float, dx);
         QFETCH(float, dy);
-        QFETCH(int, beeps);
+        QFETCH(int, hits);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
         b.bm.ketu = {0, 0};  // nobody moves
+        b.bm.kou = {0, 0};   // and every strike that lands takes exactly 1
+        b.bm.bou = {1, 1};
         place(b.HEIM[0], left, 3000);
         place(b.HEIT[0], left + dx, 3000 + dy);
         s.pf.useSeed(3);
         s.tick();
         QCOMPARE(b.HEIT[0].Left, left + dx);
-        QCOMPARE(s.pf.beeps, beeps);
+        QCOMPARE(736 - b.bm.heihp[kPlayer][0] + 529 - b.bm.heihp[kRival][0], hits);
+        QCOMPARE(b.bm.koma, 2);  // the banner moves three times a tick
     }
 
     void damageOfOneAndOfNothing_data() {
         QTest::addColumn<int>("kou");
         QTest::addColumn<int>("bou");
         QTest::addColumn<float>("r");
-        QTest::addColumn<int>("loss");
-        QTest::newRow("defence larger: exactly 1") << 10 << 30 << 0.9f << 1;
-        QTest::newRow("bracket zero: nothing") << 10 << 20 << 0.9f << 0;
-        QTest::newRow("0.5 rounds to even") << 10 << 19 << 0.5f << 0;
-        QTest::newRow("1.5 rounds to even") << 10 << 17 << 0.5f << 2;
-        QTest::newRow("a small strike") << 10 << 19 << 0.25f << 0;
-        QTest::newRow("ordinary") << 100 << 50 << 0.25f << 38;
+        QTest::addColumn<int>("hp");
+        QTest::addColumn<int>("left");
+        QTest::newRow("defence larger: exactly 1") << 10 << 30 << 0.9f << 530 << 529;
+        QTest::newRow("down to 1 still stands") << 10 << 30 << 0.9f << 2 << 1;
+        QTest::newRow("bracket zero: nothing") << 10 << 20 << 0.9f << 530 << 530;
+        QTest::newRow("0.5 rounds to even") << 10 << 19 << 0.5f << 530 << 530;
+        QTest::newRow("1.5 rounds to even") << 10 << 17 << 0.5f << 530 << 528;
+        QTest::newRow("a small strike") << 10 << 19 << 0.25f << 530 << 530;
+        QTest::newRow("ordinary") << 100 << 50 << 0.25f << 530 << 492;
     }
     void damageOfOneAndOfNothing() {
         QFETCH(int, kou);
         QFETCH(int, bou);
         QFETCH(float, r);
-        QFETCH(int, loss);
+        QFETCH(int, hp);
+        QFETCH(int, left);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
         b.bm.ketu = {0, 0};
@@ -378,27 +469,36 @@ class BattleTest : public QObject {
         place(b.HEIT[0], 3000, 3000);
         b.bm.kou = {kou, 0};
         b.bm.bou = {0, bou};
-        b.bm.heihp[kRival][0] = 530;
+        b.bm.heihp[kRival][0] = hp;
         s.pf.script({r, 0.0f});
         s.tick();
-        QCOMPARE(b.bm.heihp[kRival][0], 530 - loss);
+        QCOMPARE(b.bm.heihp[kRival][0], left);
+        QCOMPARE(b.bm.nokori[kRival], 1);
+        QVERIFY(b.HEIT[0].Visible);
         QCOMPARE(s.pf.beeps, 2);
     }
 
+    // A fallen target is replaced by a draw over 0..heisi − 1 of the other side,
+    // cut, until one stands; a target at 1 hit point still stands.
     void fallenTargetIsReplacedFromTheFirstHeisi() {
-        BattleSession s(1, 1, 3);
-        s.pf.repeat(0.5f, 6);  // the rival's three extra soldiers
+        BattleSession s(1, 3, 4);
+        s.pf.repeat(0.5f, 14);
         Form3& b = s.open();
         b.bm.ketu = {0, 0};
-        b.bm.heihp[kRival][0] = 0;
+        for (int i = 0; i <= 4; ++i) place(b.HEIM[i], 6000, 3000), place(b.HEIT[i], 1000, 3000);
+        b.bm.heihp[kPlayer] = {1};  // player soldiers 1 to 3 have fallen
+        b.bm.heihp[kRival][0] = 0;  // and rival soldiers 0 and 1
         b.bm.heihp[kRival][1] = 0;
-        b.bm.mato[kPlayer][0] = 0;
-        // r × 3 cut: 0.1 → 0 (fallen), 0.4 → 1 (fallen), 0.9 → 2 (stands)
-        s.pf.script({0.1f, 0.4f, 0.9f});
-        s.pf.useSeed(1);
+        b.bm.mato[kRival][3] = b.bm.mato[kRival][4] = 0;
+        s.pf.script({0.1f, 0.3f, 0.9f});   // r × 4: 0 and 1 (fallen), 3
+        s.pf.script({0.5f});               // the player's step
+        s.pf.script({0.5f, 0.95f, 0.1f});  // r × 3 for rival 2: 1 and 2 (fallen), 0
         s.tick();
-        QCOMPARE(b.bm.mato[kPlayer][0], 2);
-        QCOMPARE(b.bm.nokori[kRival], 3);  // deaths are counted by the clock only
+        QCOMPARE(b.bm.mato[kPlayer][0], 3);
+        QCOMPARE(b.bm.mato[kRival][2], 0);
+        QCOMPARE(b.bm.mato[kRival][3], 0);
+        QVERIFY(s.pf.draws.empty());
+        QCOMPARE(b.bm.nokori[kRival], 4);  // deaths are counted by the clock only
     }
 
     void aTargetNobodyCanDrawEndsTheTurn() {
@@ -426,14 +526,16 @@ class BattleTest : public QObject {
         b.bm.bou = {0, 0};
         b.bm.mato[kPlayer] = {};
         s.pf.script({0.5f});
-        std::int32_t nokori = -1;
+        std::int32_t nokori = -1, hp = -1;
         bool visible = true;
         s.pf.onMessage = [&](const QString&) {  // the battle is still there during the message
             nokori = b.bm.nokori[kRival];
+            hp = b.bm.heihp[kRival][0];
             visible = b.HEIT[0].Visible;
         };
         s.tick();
         QCOMPARE(nokori, 0);
+        QCOMPARE(hp, 0);  // a fallen soldier holds exactly 0
         QVERIFY(!visible);
         QCOMPARE(s.pf.beeps, 1);  // soldiers 1 and 2 did nothing
         QCOMPARE(s.g.st.country[1].win, 1);
@@ -490,6 +592,10 @@ class BattleTest : public QObject {
                                  << QStringLiteral("勝利！！\r\n3￥もぎ取った！！");
         QTest::newRow("two yen") << true << 0 << 2 << 0 << 2
                                  << QStringLiteral("勝利！！\r\n0￥もぎ取った！！");
+        QTest::newRow("three yen lost") << false << 3 << 0 << 3 << 0
+                                        << QStringLiteral(
+                                               "こてんぱんにされちゃいました････とほほ･･･\r\n"
+                                               "国家予算の１／５取られてしまった！！");
         QTest::newRow("negative budget lost") << false << -7 << 0 << -6 << -1
                                               << QStringLiteral(
                                                      "こてんぱんにされちゃいました････とほほ･･･\r\n"
@@ -522,9 +628,13 @@ class BattleTest : public QObject {
 
     void heisiZeroIsSettledOnTheFirstTick() {
         BattleSession s(1, 0, 1);
-        s.open();
+        Form3& b = s.open();
+        place(b.HEIT[0], b.HEIM[0].Left, b.HEIM[0].Top);  // in reach, yet it does not strike
+        std::int32_t hp = -1;
+        s.pf.onMessage = [&](const QString&) { hp = b.bm.heihp[kPlayer][0]; };
         s.pf.useSeed(1);
         s.tick();
+        QCOMPARE(hp, 736);
         QCOMPARE(s.g.st.country[0].gold, 800000);
     }
 

@@ -57,7 +57,12 @@ QStringList fixedTexts(Session& s, ScreenId id) {
         }
         case ScreenId::Battle: {
             const Form3& f = *s.g.find<Form3>();
-            return QStringList{shown(f.FIGHT), shown(f.II), shown(f.MOMIR), shown(f.MG)} +
+            const auto colour = [](const Rgb& c) {
+                return QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b);
+            };
+            return QStringList{shown(f.FIGHT),          shown(f.II),
+                               shown(f.MOMIR),          shown(f.MG),
+                               colour(f.kab.BackColor), colour(f.HANDAN.BackColor)} +
                    f.SENPO.List;
         }
         case ScreenId::Chooser: {
@@ -164,6 +169,8 @@ class GameFlowTest : public QObject {
                                        QStringLiteral("作戦決行 4080,360,1575"),
                                        QStringLiteral("対決国の様子 4080,720,1575"),
                                        QStringLiteral("やっぱやめとくわ 4080,1080,1575"),
+                                       QStringLiteral("255,128,128"),
+                                       QStringLiteral("0,0,255"),
                                        QStringLiteral("あとは任せるよ"),
                                        QStringLiteral("的を一人に絞れ！"),
                                        QStringLiteral("アイテム使わせろ！"),
