@@ -140,6 +140,13 @@ class EndingTest : public QObject {
         QCOMPARE(s.pf.drawsTaken, 3 * total);
         QCOMPARE(e.Timer1.Interval, 20);
     }
+
+    void closingTheWindowEndsTheProgram() {
+        Session s;
+        s.run([&] { s.g.Show(ScreenId::Ending); });
+        s.run([&] { s.g.find<Form8>()->QueryUnload(); });
+        QVERIFY(s.g.ended());
+    }
 };
 
 QTEST_APPLESS_MAIN(EndingTest)

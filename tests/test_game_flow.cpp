@@ -31,12 +31,26 @@ QString shown(const TextBox& t) {
     return shown(t, t.Text);
 }
 
-// Every fixed text of a screen as it opens, in the order of its design.
+QString colour(const Rgb& c) {
+    return QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b);
+}
+QString pictureText(PictureId id) {
+    return QStringLiteral("picture %1").arg(int(id));
+}
+
+// Every fixed text of a screen as it opens, in the order of its design, with the
+// colours and pictures that go with them.
 QStringList fixedTexts(Session& s, ScreenId id) {
     switch (id) {
         case ScreenId::Title: {
             const Form1& f = *s.g.find<Form1>();
-            return {shown(f.Label1[0]), shown(f.Label1[2]), shown(f.Label2)};
+            return {shown(f.Label1[0]),
+                    shown(f.Label1[2]),
+                    shown(f.Label2),
+                    QStringLiteral("name box %1 bytes").arg(f.NAM.MaxLength),
+                    pictureText(f.Image1.picture),
+                    shown(f.Label1[1]),
+                    colour(f.Label1[1].ForeColor)};
         }
         case ScreenId::Main:
             return {shown(s.g.find<Form2>()->BUN[0])};
@@ -57,9 +71,6 @@ QStringList fixedTexts(Session& s, ScreenId id) {
         }
         case ScreenId::Battle: {
             const Form3& f = *s.g.find<Form3>();
-            const auto colour = [](const Rgb& c) {
-                return QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b);
-            };
             return QStringList{shown(f.FIGHT),          shown(f.II),
                                shown(f.MOMIR),          shown(f.MG),
                                colour(f.kab.BackColor), colour(f.HANDAN.BackColor)} +
@@ -69,8 +80,11 @@ QStringList fixedTexts(Session& s, ScreenId id) {
             const Form7& f = *s.g.find<Form7>();
             return {shown(f.Label1), shown(f.ITE), shown(f.Command1), shown(f.Command2)};
         }
-        case ScreenId::Ending:
-            return {shown(s.g.find<Form8>()->Label1)};
+        case ScreenId::Ending: {
+            const Form8& f = *s.g.find<Form8>();
+            return {shown(f.Label1), pictureText(f.Image1.picture), colour(f.Label2.ForeColor),
+                    colour(f.Label3.ForeColor)};
+        }
     }
     return {};
 }
@@ -117,7 +131,11 @@ class GameFlowTest : public QObject {
             << int(ScreenId::Title)
             << QStringList{QStringLiteral("ゼ　ン　タ　ル 1410,0,3915"),
                            QStringLiteral("---目標－世界征服ヲ　スベシ　の巻--- 630,600,5475"),
-                           QStringLiteral("名前決定（全角１０字迄）右 240,960,3465")};
+                           QStringLiteral("名前決定（全角１０字迄）右 240,960,3465"),
+                           QStringLiteral("name box 20 bytes"),
+                           pictureText(PictureId::Title),
+                           QStringLiteral("(C)1998 ゼンタル制作委員会 120,4200,2985"),
+                           QStringLiteral("255,255,255")};
         QTest::newRow("main")
             << int(ScreenId::Main)
             << QStringList{
@@ -187,6 +205,8 @@ class GameFlowTest : public QObject {
         QTest::newRow("ending") << int(ScreenId::Ending)
                                 << QStringList{
                                        QStringLiteral("ＹＯＵＲ　ＷＩＮＮＥＲ！！ 810,480,4995"),
+                                       pictureText(PictureId::Ending),
+                                       QStringLiteral("255,255,255"), QStringLiteral("255,255,255"),
                                        QStringLiteral("timer 20 on")};
     }
     void screensShowTheirTexts() {
@@ -197,6 +217,7 @@ class GameFlowTest : public QObject {
         s.g.st.newGame({});
         s.g.st.aite = 1;
         QCOMPARE(textsOf(s, ScreenId(screen)), texts);
+        QVERIFY(s.g.enabled(ScreenId(screen)));
     }
 
     void newArmyAgainstTheFirstRival() {

@@ -160,6 +160,7 @@ class ItemsTest : public QObject {
 
     void chooserListsTheInventory() {
         ItemSession s;
+        s.g.st.slot[30] = {QStringLiteral("プロテイン 2"), 2};
         s.run([&] {
             s.b().SENPO_Click(2);
             s.b().II_Click();
@@ -169,6 +170,7 @@ class ItemsTest : public QObject {
         QCOMPARE(c.AITEM.List[0], QStringLiteral("ライフガード 1"));
         QCOMPARE(c.AITEM.List[1], QStringLiteral("爆弾 1"));
         QCOMPARE(c.AITEM.List[2], QString());
+        QCOMPARE(c.AITEM.List[29], QStringLiteral("プロテイン 2"));
         QCOMPARE(c.ITE.Text, QStringLiteral("0"));
         QCOMPARE(c.Timer1.Interval, 100);
         s.g.st.sentaku = QStringLiteral("stale");
@@ -178,6 +180,11 @@ class ItemsTest : public QObject {
         });
         QCOMPARE(s.g.st.sentaku, QStringLiteral("爆弾 1"));
         QCOMPARE(c.ITE.Text, QStringLiteral("5個"));
+        s.run([&] {
+            c.AITEM_Click(29);
+            c.Timer1_Timer();
+        });
+        QCOMPARE(c.ITE.Text, QStringLiteral("2個"));
         s.run([&] {
             c.AITEM_Click(5);
             c.Timer1_Timer();

@@ -60,6 +60,7 @@ class ShopTest : public QObject {
         QCOMPARE(potencyOf(QStringLiteral("爆弾 7"), *goodsByKey(QStringLiteral("爆"))), 7);
         QCOMPARE(potencyOf(QStringLiteral("爆弾 x"), *goodsByKey(QStringLiteral("爆"))), 0);
         QCOMPARE(potencyOf(QStringLiteral("爆弾"), *goodsByKey(QStringLiteral("爆"))), 0);
+        QCOMPARE(potencyOf(QStringLiteral("爆弾 "), *goodsByKey(QStringLiteral("爆"))), 0);
     }
 
     void opensWithTheStartingOrder() {
@@ -102,6 +103,14 @@ class ShopTest : public QObject {
         QTest::addColumn<int>("price");
         QTest::newRow("two bombs") << int(Bomb) << "2"
                                    << "1" << 80000;
+        QTest::newRow("quick run") << int(QuickRun) << "1"
+                                   << "1" << 50000;
+        QTest::newRow("nurse call") << int(NurseCall) << "1"
+                                    << "1" << 40000;
+        QTest::newRow("necklace") << int(Necklace) << "1"
+                                  << "1" << 50000;
+        QTest::newRow("bag") << int(Bag) << "1"
+                             << "1" << 100000;
         QTest::newRow("potency 3") << int(LifeGuard) << "4"
                                    << "3" << 60000;
         QTest::newRow("potency 0 is free") << int(GodVoice) << "3"
