@@ -53,7 +53,7 @@ QStringList fixedTexts(Session& s, ScreenId id) {
                     colour(f.Label1[1].ForeColor)};
         }
         case ScreenId::Main:
-            return {shown(s.g.find<Form2>()->BUN[0])};
+            return {shown(s.g.find<Form2>()->BUN[0]), versionCredit()};
         case ScreenId::Training: {
             const Form4& f = *s.g.find<Form4>();
             return QStringList{shown(f.Label1[2]), shown(f.Label1[0]), shown(f.Text1),
@@ -140,7 +140,8 @@ class GameFlowTest : public QObject {
             << int(ScreenId::Main)
             << QStringList{
                    QStringLiteral("メニューを選んで下さい       メッセージスピード 0,2280,5835"),
-                   QStringLiteral("timer 1 on"), QStringLiteral("timer 1 on")};
+                   QStringLiteral("制作：ゼンタル制作委員会　1998年"), QStringLiteral("timer 1 on"),
+                   QStringLiteral("timer 1 on")};
         QTest::newRow("training") << int(ScreenId::Training)
                                   << QStringList{QStringLiteral("何を成長させるか 120,120,1575"),
                                                  QStringLiteral("何日育成するか？ 120,720,1575"),
