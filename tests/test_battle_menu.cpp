@@ -102,7 +102,12 @@ class BattleMenuTest : public QObject {
     void noStrategyChosen() {
         BattleSession s(1, 1, 1);
         Form3& b = pausedBattle(s);
-        s.run([&] { b.II_Click(); });
+        s.run([&] {
+            b.SENPO_Click(Leave);
+            b.SENPO_Click(4);  // outside the list: nothing is chosen
+            b.II_Click();
+        });
+        QCOMPARE(b.SENPO.ListIndex, -1);
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("戦法を決めてください！")});
         QVERIFY(b.HANDAN.Visible);
         QVERIFY(!b.snk.Enabled);
@@ -152,22 +157,26 @@ class BattleMenuTest : public QObject {
         QVERIFY(s.pf.draws.empty());
     }
 
-    // A count above the last soldier (only revivals of soldiers that started fallen
-    // can make one) still commands soldiers 0 to 255 and touches nothing beyond.
+    // Counts above the last soldier (only revivals of soldiers that started fallen make
+    // them) still command soldiers 0 to 255 and nothing beyond, and a target drawn
+    // over such a count stops at soldier 255.
+    void commandsNeverPassTheLastSoldier_data() {
+        QTest::addColumn<int>("strategy");
+        QTest::addColumn<int>("target");
+        QTest::newRow("leave it to them: r × 300 held at 255") << int(Leave) << 255;
+        QTest::newRow("aim at one: rival soldier 0 stands") << int(One) << 0;
+    }
     void commandsNeverPassTheLastSoldier() {
+        QFETCH(int, strategy);
+        QFETCH(int, target);
         BattleSession s(1, 1, 1);
         Form3& b = pausedBattle(s);
-        for (int strategy : {Leave, One}) {
-            b.bm.nokori = {300, 1};
-            b.bm.mato[kPlayer].fill(9);
-            b.bm.mato[kRival].fill(7);
-            s.pf.repeat(0.0f, 256);
-            carryOut(s, strategy);
-            QCOMPARE(b.bm.mato[kPlayer], (std::array<std::int32_t, kSoldiers>{}));
-            QCOMPARE(b.bm.mato[kRival][0], 7);
-            s.run([&] { b.Form_KeyDown(kVkReturn); });
-            s.pf.draws.clear();
-        }
+        b.bm.nokori = {300, 300};
+        b.bm.mato[kRival].fill(7);
+        s.pf.repeat(0.999f, 256);
+        carryOut(s, strategy);
+        for (int i = 0; i < kSoldiers; ++i) QCOMPARE(b.bm.mato[kPlayer][i], target);
+        QCOMPARE(b.bm.mato[kRival][0], 7);
     }
 
     void aimAtOneWhenTheDrawCannotReachAnyone() {

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <algorithm>
 
 #include "battle/battle.h"
 #include "battle/item_chooser.h"
@@ -37,6 +38,12 @@ QString colour(const Rgb& c) {
 QString pictureText(PictureId id) {
     return QStringLiteral("picture %1").arg(int(id));
 }
+// A bank of pictures that the screen keeps out of sight: "bank of n, hidden".
+template <std::size_t N>
+QString hiddenBank(const Picture (&bank)[N]) {
+    const bool hidden = std::none_of(bank, bank + N, [](const Picture& p) { return p.Visible; });
+    return QStringLiteral("bank of %1%2").arg(N).arg(hidden ? ", hidden" : "");
+}
 
 // Every fixed text of a screen as it opens, in the order of its design, with the
 // colours and pictures that go with them.
@@ -53,7 +60,8 @@ QStringList fixedTexts(Session& s, ScreenId id) {
                     colour(f.Label1[1].ForeColor)};
         }
         case ScreenId::Main:
-            return {shown(s.g.find<Form2>()->BUN[0]), versionCredit()};
+            return {shown(s.g.find<Form2>()->BUN[0]), versionCredit(),
+                    hiddenBank(s.g.find<Form2>()->KAO)};
         case ScreenId::Training: {
             const Form4& f = *s.g.find<Form4>();
             return QStringList{shown(f.Label1[2]), shown(f.Label1[0]), shown(f.Text1),
@@ -71,9 +79,15 @@ QStringList fixedTexts(Session& s, ScreenId id) {
         }
         case ScreenId::Battle: {
             const Form3& f = *s.g.find<Form3>();
-            return QStringList{shown(f.FIGHT),          shown(f.II),
-                               shown(f.MOMIR),          shown(f.MG),
-                               colour(f.kab.BackColor), colour(f.HANDAN.BackColor)} +
+            return QStringList{shown(f.FIGHT),
+                               colour(f.FIGHT.ForeColor),
+                               shown(f.II),
+                               shown(f.MOMIR),
+                               shown(f.MG),
+                               colour(f.kab.BackColor),
+                               colour(f.HANDAN.BackColor),
+                               hiddenBank(f.ICONS),
+                               hiddenBank(f.FE1)} +
                    f.SENPO.List;
         }
         case ScreenId::Chooser: {
@@ -140,7 +154,8 @@ class GameFlowTest : public QObject {
             << int(ScreenId::Main)
             << QStringList{
                    QStringLiteral("メニューを選んで下さい       メッセージスピード 0,2280,5835"),
-                   QStringLiteral("制作：ゼンタル制作委員会　1998年"), QStringLiteral("timer 1 on"),
+                   QStringLiteral("制作：ゼンタル制作委員会　1998年"),
+                   QStringLiteral("bank of 14, hidden"), QStringLiteral("timer 1 on"),
                    QStringLiteral("timer 1 on")};
         QTest::newRow("training") << int(ScreenId::Training)
                                   << QStringList{QStringLiteral("何を成長させるか 120,120,1575"),
@@ -185,11 +200,14 @@ class GameFlowTest : public QObject {
         QTest::newRow("battle") << int(ScreenId::Battle)
                                 << QStringList{
                                        QStringLiteral("ＢＡＴＴＬＥ　ＦＩＧＨＴ 0,3120,7575"),
+                                       QStringLiteral("255,0,0"),
                                        QStringLiteral("作戦決行 4080,360,1575"),
                                        QStringLiteral("対決国の様子 4080,720,1575"),
                                        QStringLiteral("やっぱやめとくわ 4080,1080,1575"),
                                        QStringLiteral("255,128,128"),
                                        QStringLiteral("0,0,255"),
+                                       QStringLiteral("bank of 6, hidden"),
+                                       QStringLiteral("bank of 2, hidden"),
                                        QStringLiteral("あとは任せるよ"),
                                        QStringLiteral("的を一人に絞れ！"),
                                        QStringLiteral("アイテム使わせろ！"),

@@ -190,6 +190,8 @@ class ItemsTest : public QObject {
             c.Timer1_Timer();
         });
         QCOMPARE(s.g.st.sentaku, QString());
+        s.run([&] { c.AITEM_Click(30); });  // outside the list: nothing is chosen
+        QCOMPARE(c.AITEM.ListIndex, -1);
     }
 
     void usingBeforeTheFirstTickTakesTheLastChoice() {

@@ -88,6 +88,8 @@ class ShopTest : public QObject {
         });
         QCOMPARE(shop.Text1.Text, QStringLiteral("0"));
         QCOMPARE(shop.Text2.Text, QStringLiteral("1"));
+        s.run([&] { shop.NAIYO_Click(10); });  // outside the list: nothing is chosen
+        QCOMPARE(shop.NAIYO.ListIndex, -1);
         s.run([&] {
             shop.Text1_Change(QStringLiteral("1234"));
             shop.Text2_Change(QStringLiteral("56"));

@@ -79,6 +79,9 @@ class TrainingTest : public QObject {
         QCOMPARE(d.NAIYO.List.size(), 7);
         d.Text1_Change(QStringLiteral("1234567"));
         QCOMPARE(d.Text1.Text, QStringLiteral("123456"));
+        d.NAIYO_Click(3);
+        d.NAIYO_Click(7);  // outside the list: nothing is chosen
+        QCOMPARE(d.NAIYO.ListIndex, -1);
     }
 
     void cancelLeavesARunningOrder() {
