@@ -288,20 +288,31 @@ class BattleTest : public QObject {
     // The sprite of soldier ban of side jin: its left and top before and after.
     void clampKeepsSpritesOnTheField_data() {
         QTest::addColumn<int>("jin");
+        QTest::addColumn<float>("banner");  // the height of Image1(0), the top of the field
         QTest::addColumn<QPointF>("from");
         QTest::addColumn<QPointF>("to");
-        QTest::newRow("left of and above the field") << 1 << QPointF(-50, 100) << QPointF(0, 1455);
-        QTest::newRow("just inside") << 0 << QPointF(0.5, 1455.5) << QPointF(0.5, 1455.5);
-        QTest::newRow("far right and below") << 0 << QPointF(9000, 9000) << QPointF(7425, 5430);
-        QTest::newRow("half over the edges") << 1 << QPointF(7500, 5500) << QPointF(7425, 5430);
-        QTest::newRow("no side") << 2 << QPointF(-1, -1) << QPointF(-1, -1);
+        QTest::newRow("left of and above the field")
+            << 1 << 1455.0f << QPointF(-50, 100) << QPointF(0, 1455);
+        QTest::newRow("just inside")
+            << 0 << 1455.0f << QPointF(0.5, 1455.5) << QPointF(0.5, 1455.5);
+        QTest::newRow("far right and below")
+            << 0 << 1455.0f << QPointF(9000, 9000) << QPointF(7425, 5430);
+        QTest::newRow("half over the edges")
+            << 1 << 1455.0f << QPointF(7500, 5500) << QPointF(7425, 5430);
+        QTest::newRow("no side") << 2 << 1455.0f << QPointF(-1, -1) << QPointF(-1, -1);
+        QTest::newRow("a lower banner, above it")
+            << 0 << 1000.0f << QPointF(5, 100) << QPointF(5, 1000);
+        QTest::newRow("a lower banner, below it")
+            << 1 << 1000.0f << QPointF(5, 1200) << QPointF(5, 1200);
     }
     void clampKeepsSpritesOnTheField() {
         QFETCH(int, jin);
+        QFETCH(float, banner);
         QFETCH(QPointF, from);
         QFETCH(QPointF, to);
         BattleSession s(1, 1, 1);
         Form3& b = s.open();
+        b.Image1[0].Height = banner;
         b.bm.jin = jin;
         b.bm.ban = 0;
         for (Picture* p : {&b.HEIM[0], &b.HEIT[0]}) place(*p, from.x(), from.y());

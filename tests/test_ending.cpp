@@ -95,6 +95,7 @@ class EndingTest : public QObject {
         while (e.lineCounter <= line) s.run([&] { e.Timer1_Timer(); });
         QCOMPARE(e.currentLine, text);
         QCOMPARE(e.lineTicks, ticks);
+        QCOMPARE(endingLine(-1) + endingLine(20), QString());  // there are no others
     }
 
     void aLineIsTypedThenHeldThenCleared() {

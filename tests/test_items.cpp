@@ -192,6 +192,10 @@ class ItemsTest : public QObject {
         QCOMPARE(s.g.st.sentaku, QString());
         s.run([&] { c.AITEM_Click(30); });  // outside the list: nothing is chosen
         QCOMPARE(c.AITEM.ListIndex, -1);
+        s.g.st.slot[2] = {};
+        s.run([&] { c.Form_Load(); });  // loaded again, it lists the inventory afresh
+        QCOMPARE(c.AITEM.List.size(), 30);
+        QCOMPARE(c.AITEM.List[1], QString());
     }
 
     void usingBeforeTheFirstTickTakesTheLastChoice() {
