@@ -488,15 +488,16 @@ class ItemsTest : public QObject {
         QCOMPARE(s.g.st.slot[3].item, QString());  // used up after the bag has acted
     }
 
-    // Each outcome of the bag on the same two armies: player soldiers at 250, 1, 0 and
-    // 700 hit points, rival soldiers at 2500, 1 and 0. The first draw picks the outcome;
-    // the animations' own draws come next, then the outcome's, soldier by soldier.
+    // Each outcome of the bag on the same two armies: player soldiers at 250, 1, -2499
+    // (which outcome 7 brings back to exactly 1) and 700 hit points, rival soldiers at
+    // 2500, 1 and 0. The first draw picks the outcome; the animations' own draws come
+    // next, then the outcome's, soldier by soldier.
     void bagEffects_data() {
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<int>("animationDraws");
         QTest::addColumn<QString>("after");
         const QString kept = QStringLiteral(
-            "250,1,0,700 / 2500,1,0 nokori 2,1 kou 42,35 bou 25,36 ketu 11,5 shown 1101,110 "
+            "250,1,-2499,700 / 2500,1,0 nokori 2,1 kou 42,35 bou 25,36 ketu 11,5 shown 1101,110 "
             "at 7200,1680 220,3482.5");
         const auto with = [&](const char* from, const char* to) {
             return QString(kept).replace(QLatin1String(from), QLatin1String(to));
@@ -506,10 +507,10 @@ class ItemsTest : public QObject {
         QTest::newRow("1 both sides hurt")
             << QList<float>{0.15f, 0.9f, 0.0f, 0x1.f92c6p-5f, 0.5f, 0.25f} << 0
             << QStringLiteral(
-                   "-20,1,0,682 / 2350,-74,0 nokori 1,0 kou 42,35 bou 25,36 ketu 11,5 "
+                   "-20,1,-2499,682 / 2350,-74,0 nokori 1,0 kou 42,35 bou 25,36 ketu 11,5 "
                    "shown 0101,100 at 7200,1680 220,3482.5");
-        QTest::newRow("2 the living healed")
-            << QList<float>{0.25f, 0.3f, 0.25f, 0.0f} << 0 << with("250,1,0,700", "471,185,0,700");
+        QTest::newRow("2 the living healed") << QList<float>{0.25f, 0.3f, 0.25f, 0.0f} << 0
+                                             << with("250,1,-2499,700", "471,185,-2499,700");
         QTest::newRow("3 attack") << QList<float>{0.35f} << 0 << with("kou 42", "kou 82");
         QTest::newRow("4 lightning") << QList<float>{0.45f, 0.75f, 0.25f} << 21 * 53
                                      << with("2500,1,0 nokori 2,1", "1400,-899,0 nokori 2,0")
@@ -518,9 +519,9 @@ class ItemsTest : public QObject {
             << QList<float>{0.55f} << 0 << with("ketu 11,5", "ketu 6,2");
         QTest::newRow("6 own defence") << QList<float>{0.65f} << 0 << with("bou 25", "bou -15");
         QTest::newRow("7 everyone up")
-            << QList<float>{0.75f, 0.5f, 0.0f, 0.25f, 0.75f, 0.5f, 0.0f, 0.25f} << 0
+            << QList<float>{0.75f, 0.5f, 0.0f, 0.0f, 0.75f, 0.5f, 0.0f, 0.25f} << 0
             << QStringLiteral(
-                   "3000,2501,2625,3575 / 5250,2501,2625 nokori 3,2 kou 42,35 bou "
+                   "3000,2501,1,3575 / 5250,2501,2625 nokori 3,2 kou 42,35 bou "
                    "25,36 ketu 11,5 shown 1111,111 at 7200,1680 220,3482.5");
         QTest::newRow("8 all fly")
             << QList<float>{0.85f, 0.5f, 0.25f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.75f, 0.5f} << 0
@@ -535,7 +536,7 @@ class ItemsTest : public QObject {
         QFETCH(QString, after);
         ItemSession s;
         Form3& b = s.b();
-        for (int i = 0; int v : {250, 1, 0, 700}) b.bm.heihp[kPlayer][i++] = v;
+        for (int i = 0; int v : {250, 1, -2499, 700}) b.bm.heihp[kPlayer][i++] = v;
         for (int i = 0; int v : {2500, 1, 0}) b.bm.heihp[kRival][i++] = v;
         b.bm.nokori = {2, 1};
         b.HEIM[2].Visible = b.HEIT[2].Visible = false;
