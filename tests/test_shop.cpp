@@ -111,6 +111,10 @@ class ShopTest : public QObject {
                                     << "1" << 40000;
         QTest::newRow("necklace") << int(Necklace) << "1"
                                   << "1" << 50000;
+        QTest::newRow("protein") << int(Protein) << "1"
+                                 << "1" << 50000;
+        QTest::newRow("god voice") << int(GodVoice) << "1"
+                                   << "1" << 300000;
         QTest::newRow("bag") << int(Bag) << "1"
                              << "1" << 100000;
         QTest::newRow("potency 3") << int(LifeGuard) << "4"
