@@ -41,7 +41,9 @@ class FakePlatform : public Platform {
     std::function<void(const QString&)> onMessage;
 
     int beeps = 0, helps = 0, reseeds = 0, holds = 0, clears = 0, effects = 0;
+    int announced = 0;  // the shapes the last effect said it would draw
     std::vector<Shape> shapes;
+    std::function<void()> onShape;  // called as each shape is drawn
     QMap<QString, QString> store;
     QStringList writeOrder;
     QString commitFailure;
@@ -96,21 +98,26 @@ class FakePlatform : public Platform {
     }
     QString commit() override { return commitFailure; }
 
-    void beginEffect(int) override { ++effects; }
-    void fillColor(Rgb) override {}
-    void circle(float x, float y, float r, Rgb c) override {
-        shapes.push_back({Shape::Circle, x, y, r, 0, c});
+    void beginEffect(int shapes) override {
+        ++effects;
+        announced = shapes;
     }
+    void fillColor(Rgb) override {}
+    void circle(float x, float y, float r, Rgb c) override { draw({Shape::Circle, x, y, r, 0, c}); }
     void line(float x1, float y1, float x2, float y2, Rgb c) override {
-        shapes.push_back({Shape::Line, x1, y1, x2, y2, c});
+        draw({Shape::Line, x1, y1, x2, y2, c});
     }
     void box(float x1, float y1, float x2, float y2, Rgb c) override {
-        shapes.push_back({Shape::Box, x1, y1, x2, y2, c});
+        draw({Shape::Box, x1, y1, x2, y2, c});
     }
     void cls() override { ++clears; }
     void hold() override { ++holds; }
 
   private:
+    void draw(const Shape& shape) {
+        shapes.push_back(shape);
+        if (onShape) onShape();
+    }
     Random rng_;
 };
 

@@ -64,6 +64,11 @@ class BattleMenuTest : public QObject {
                          QStringLiteral("まだ生きています"), QStringLiteral("兵士2　ＨＰ0/736"),
                          QStringLiteral("力尽きています･･･"), QStringLiteral("兵士3　ＨＰ1/736"),
                          QStringLiteral("まだ生きています"), QString()}));
+        s.g.st.country[0].heisi = 255;  // every one of 256 soldiers, and no more
+        s.run([&] { b.Form_KeyDown(kVkReturn); });
+        const QStringList lines = b.sinti.Text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4 + 2 * 256 + 1);
+        QCOMPARE(lines[4 + 2 * 255], QStringLiteral("兵士256　ＨＰ0/736"));
     }
 
     void switchingTheReport() {
@@ -71,6 +76,7 @@ class BattleMenuTest : public QObject {
         Form3& b = pausedBattle(s);
         s.run([&] { b.MOMIR_Click(); });
         QCOMPARE(b.MOMIR.Caption, QStringLiteral("自分の国"));
+        QCOMPARE(b.kab.Top, 3450.0f);
         QVERIFY(b.sinti.Text.startsWith(QStringLiteral("今の男の中の男国の現状です")));
         QCOMPARE(b.HYO.picture, kao(3));
         s.run([&] { b.MOMIR_Click(); });
@@ -96,7 +102,12 @@ class BattleMenuTest : public QObject {
     void noStrategyChosen() {
         BattleSession s(1, 1, 1);
         Form3& b = pausedBattle(s);
-        s.run([&] { b.II_Click(); });
+        s.run([&] {
+            b.SENPO_Click(Leave);
+            b.SENPO_Click(4);  // outside the list: nothing is chosen
+            b.II_Click();
+        });
+        QCOMPARE(b.SENPO.ListIndex, -1);
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("戦法を決めてください！")});
         QVERIFY(b.HANDAN.Visible);
         QVERIFY(!b.snk.Enabled);
@@ -146,6 +157,28 @@ class BattleMenuTest : public QObject {
         QVERIFY(s.pf.draws.empty());
     }
 
+    // Counts above the last soldier (only revivals of soldiers that started fallen make
+    // them) still command soldiers 0 to 255 and nothing beyond, and a target drawn
+    // over such a count stops at soldier 255.
+    void commandsNeverPassTheLastSoldier_data() {
+        QTest::addColumn<int>("strategy");
+        QTest::addColumn<int>("target");
+        QTest::newRow("leave it to them: r × 300 held at 255") << int(Leave) << 255;
+        QTest::newRow("aim at one: rival soldier 0 stands") << int(One) << 0;
+    }
+    void commandsNeverPassTheLastSoldier() {
+        QFETCH(int, strategy);
+        QFETCH(int, target);
+        BattleSession s(1, 1, 1);
+        Form3& b = pausedBattle(s);
+        b.bm.nokori = {300, 300};
+        b.bm.mato[kRival].fill(7);
+        s.pf.repeat(0.999f, 256);
+        carryOut(s, strategy);
+        for (int i = 0; i < kSoldiers; ++i) QCOMPARE(b.bm.mato[kPlayer][i], target);
+        QCOMPARE(b.bm.mato[kRival][0], 7);
+    }
+
     void aimAtOneWhenTheDrawCannotReachAnyone() {
         BattleSession s(1, 1, 5);
         s.pf.repeat(0.5f, 10);
@@ -164,17 +197,14 @@ class BattleMenuTest : public QObject {
     void retreatChangesNothing() {
         BattleSession s(2, 1, 1);
         pausedBattle(s);
-        const GameState before = s.g.st;
+        const auto before = wholeState(s.g.st);
         carryOut(s, Retreat);
         QCOMPARE(s.pf.texts(),
                  (QStringList{QStringLiteral("こりゃかなわん。逃げよう。"),
                               QStringLiteral("すたこらさっさー"), QStringLiteral("退却した･･･")}));
         QVERIFY(!s.g.loaded(ScreenId::Battle));
         QVERIFY(s.g.visible(ScreenId::Main));
-        QCOMPARE(s.g.st.country[0].gold, before.country[0].gold);
-        QCOMPARE(s.g.st.country[2].gold, before.country[2].gold);
-        QCOMPARE(s.g.st.country[2].win, 0);
-        QCOMPARE(s.g.st.country[0].heisi, before.country[0].heisi);
+        QCOMPARE(wholeState(s.g.st), before);
     }
 
     void itemStrategyOpensTheChooser() {

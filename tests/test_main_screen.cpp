@@ -70,11 +70,15 @@ class MainScreenTest : public QObject {
             m.KKAze_Change(1);
             m.KKAze_Change(2);
         });
-        refresh(s);
-        QVERIFY(m.ST.Text.startsWith(QStringLiteral("国名－－お嬢様国")));
         s.g.st.country[2].hp = 1;
-        refresh(s);  // the timer is off again: this tick is not a request
-        QVERIFY(!m.Timer1.Enabled);
+        s.fireTimers(m);
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力1\r\n")));
+        s.g.st.country[2].hp = 2;
+        s.fireTimers(m);  // no request since the refresh: the text stays
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力1\r\n")));
+        s.run([&] { m.KKAze_Change(2); });
+        s.fireTimers(m);
+        QVERIFY(m.ST.Text.contains(QStringLiteral("生命力2\r\n")));
     }
 
     void keysInTheStatusWrapAround_data() {
@@ -93,9 +97,15 @@ class MainScreenTest : public QObject {
         Form2& m = *s.g.find<Form2>();
         QCOMPARE(m.KKAze.Max, unlocked ? 13 : 12);
         s.run([&] { m.KKAze_Change(12); });
+        s.fireTimers(m);
         for (int expected : shown) {
             s.run([&] { m.ST_KeyDown('A'); });
             QCOMPARE(m.hyouji, expected);
+            s.fireTimers(m);
+            QCOMPARE(m.KKAze.Value, expected);  // the refresh moves the scroll bar along
+            QCOMPARE(m.HYO.picture, kao(expected));
+            QVERIFY(
+                m.ST.Text.startsWith(QStringLiteral("国名－－") + s.g.st.country[expected].name));
         }
     }
 
@@ -125,11 +135,11 @@ class MainScreenTest : public QObject {
         Form2& m = s.newGameOnMain<Form2>();
         s.run([&] { m.Form_KeyDown('X'); });
         QVERIFY(s.pf.shown.empty());
-        s.g.st.nissu = 5;
+        s.g.st.nissu = 1;  // the last day still to run
         s.pf.answers = {Answer::No};
         s.run([&] { m.Form_KeyDown('X'); });
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("時間を止めますか？")});
-        QCOMPARE(s.g.st.nissu, 5);
+        QCOMPARE(s.g.st.nissu, 1);
         s.pf.answers = {Answer::Yes};
         s.run([&] { m.ST_KeyDown(kVkDown); });
         QCOMPARE(s.g.st.nissu, 0);

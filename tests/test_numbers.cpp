@@ -69,7 +69,11 @@ class NumbersTest : public QObject {
         QTest::newRow("negative") << QStringLiteral("-3") << -3.0;
         QTest::newRow("fraction") << QStringLiteral("2.9") << 2.9;
         QTest::newRow("exponent") << QStringLiteral("1e3") << 1000.0;
+        QTest::newRow("E exponent") << QStringLiteral("1E2") << 100.0;
         QTest::newRow("D exponent") << QStringLiteral("2D2") << 200.0;
+        QTest::newRow("d exponent") << QStringLiteral("2d2") << 200.0;
+        QTest::newRow("negative exponent") << QStringLiteral("2e-2") << 0.02;
+        QTest::newRow("signed exponent") << QStringLiteral("1e+2") << 100.0;
         QTest::newRow("exponent without digits") << QStringLiteral("7e") << 7.0;
         QTest::newRow("blanks anywhere") << QStringLiteral(" 1 2\t3\n4") << 1234.0;
         QTest::newRow("digits then text") << QStringLiteral("12kg") << 12.0;
@@ -80,7 +84,10 @@ class NumbersTest : public QObject {
         QTest::newRow("sign alone") << QStringLiteral("-") << 0.0;
         QTest::newRow("hex") << QStringLiteral("&HFF") << 255.0;
         QTest::newRow("hex lower") << QStringLiteral("&h1a") << 26.0;
+        QTest::newRow("hex with a zero") << QStringLiteral("&H10") << 16.0;
+        QTest::newRow("hex stops at a colon") << QStringLiteral("&H1:") << 1.0;
         QTest::newRow("octal") << QStringLiteral("&O17") << 15.0;
+        QTest::newRow("one octal digit") << QStringLiteral("&O7") << 7.0;
         QTest::newRow("octal stops at 8") << QStringLiteral("&O78") << 7.0;
         QTest::newRow("ampersand alone") << QStringLiteral("&") << 0.0;
         QTest::newRow("full-width digit") << QStringLiteral("１") << 0.0;
@@ -104,6 +111,11 @@ class NumbersTest : public QObject {
         QTest::newRow("trailing text") << QStringLiteral("12abc") << false << 0.0;
         QTest::newRow("empty") << QString() << false << 0.0;
         QTest::newRow("words") << QStringLiteral("nan") << false << 0.0;
+        QTest::newRow("a letter") << QStringLiteral("x") << false << 0.0;
+        QTest::newRow("sign alone") << QStringLiteral("-") << false << 0.0;
+        QTest::newRow("point alone") << QStringLiteral(".") << false << 0.0;
+        QTest::newRow("exponent without digits") << QStringLiteral("7e") << false << 0.0;
+        QTest::newRow("exponent") << QStringLiteral("1e3") << true << 1000.0;
         QTest::newRow("beyond int32") << QStringLiteral("99999999999") << true << 99999999999.0;
     }
     void readsStoredNumbersStrictly() {
@@ -126,11 +138,18 @@ class NumbersTest : public QObject {
         QTest::newRow("half-width katakana")
             << QStringLiteral("ｾﾞﾝﾀﾙ") << 5 << QStringLiteral("ｾﾞﾝﾀﾙ");
         QTest::newRow("mixed") << QStringLiteral("a世界b") << 6 << QStringLiteral("a世界b");
+        QTest::newRow("edges of the one-byte ranges")
+            << QStringLiteral("｡ﾟ") + QChar(0x80) << 4 << QStringLiteral("｡ﾟ") + QChar(0x80);
         QTest::newRow("odd cut") << QStringLiteral("a") + ten << 21
                                  << QStringLiteral("a世界征服をもくろむ");
         QTest::newRow("surrogate pair kept whole")
             << QStringLiteral("aaaaaaaaaaaaaaaaaaa") + QString::fromUcs4(U"😀") << 21
             << QStringLiteral("aaaaaaaaaaaaaaaaaaa");
+        QTest::newRow("surrogate pair fits exactly")
+            << QString(18, u'a') + QString::fromUcs4(U"😀") << 20
+            << QString(18, u'a') + QString::fromUcs4(U"😀");
+        QTest::newRow("surrogate pair first") << QString::fromUcs4(U"😀") + QString(19, u'b') << 21
+                                              << QString::fromUcs4(U"😀") + QString(18, u'b');
     }
     void countsJapaneseCodePageBytes() {
         QFETCH(QString, text);

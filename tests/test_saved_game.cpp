@@ -9,26 +9,51 @@ using namespace zentar;
 class SavedGameTest : public QObject {
     Q_OBJECT
   private slots:
+    void newGameWritesTheTable_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("numbers");  // hp, wp, OFE, DEF, qui, gold, heisi
+        const auto row = [](int i, const QString& name, const QList<int>& numbers) {
+            QTest::addRow("%d", i) << i << name << numbers;
+        };
+        row(0, QStringLiteral("世界征服をもくろむ会"), {736, 102, 42, 25, 11, 1000000, 10});
+        row(1, QStringLiteral("単純人間"), {529, 32, 35, 36, 5, 255000, 8});
+        row(2, QStringLiteral("お嬢様"), {619, 76, 44, 80, 9, 600000, 12});
+        row(3, QStringLiteral("男の中の男"), {1121, 99, 56, 12, 7, 1000000, 19});
+        row(4, QStringLiteral("企業戦士　－サラリーマン－"), {850, 100, 70, 40, 10, 1500000, 25});
+        row(5, QStringLiteral("ヤーさん"), {1000, 132, 82, 51, 16, 2000000, 22});
+        row(6, QStringLiteral("ゾンビ"), {1211, 0, 99, 99, 18, 1850000, 25});
+        row(7, QStringLiteral("チャネラー"), {888, 255, 96, 142, 22, 2300000, 30});
+        row(8, QStringLiteral("体育会系少女"), {1850, 169, 129, 42, 26, 3000000, 40});
+        row(9, QStringLiteral("合体スラ"), {2020, 92, 80, 25, 24, 4000000, 50});
+        row(10, QStringLiteral("くノ一"), {1888, 325, 152, 89, 28, 5000000, 43});
+        row(11, QStringLiteral("こじら"), {100600, 690, 590, 82, 20, 10000000, 2});
+        row(12, QStringLiteral("？？？"), {15000, 999, 400, 138, 30, 20000000, 5});
+        row(13, QStringLiteral("恐怖の大王"), {1000000, 9999, 1650, 60, 35, 100000000, 1});
+    }
     void newGameWritesTheTable() {
-        GameState st;
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, numbers);
+        GameState st;  // what a new game does not write keeps its value
+        for (Country& c : st.country) c.win = 7;
+        st.country[14].hp = st.country[15].gold = 9;
+        st.speed = st.day = st.aite = 3;
+        st.slot[0] = st.slot[3] = st.slot[31] = {QStringLiteral("残り物"), 2};
         st.newGame(QString());
-        QCOMPARE(st.country[0].name, QStringLiteral("世界征服をもくろむ会"));
-        QCOMPARE(st.country[0].heisi, 10);
-        QCOMPARE(st.country[0].gold, 1000000);
+        const Country& c = st.country[index];
+        QCOMPARE(c.name, name);
+        QCOMPARE((QList<int>{c.hp, c.wp, c.OFE, c.DEF, c.qui, c.gold, c.heisi}), numbers);
+        QCOMPARE(c.win, 7);
         QCOMPARE(st.slot[1].item, QStringLiteral("ライフガード 1"));
         QCOMPARE(st.slot[1].kosuu, 5);
         QCOMPARE(st.slot[2].item, QStringLiteral("爆弾 1"));
         QCOMPARE(st.slot[2].kosuu, 5);
-        QCOMPARE(st.slot[3].item, QString());
-        QCOMPARE(st.country[6].wp, 0);
-        QCOMPARE(st.country[13].hp, 1000000);
-        QCOMPARE(st.country[13].heisi, 1);
-        QCOMPARE(st.country[4].name, QStringLiteral("企業戦士　－サラリーマン－"));
-        QCOMPARE(st.country[12].name, QStringLiteral("？？？"));
+        for (int i : {0, 3, 31}) QCOMPARE(st.slot[i].kosuu, 2);
+        QCOMPARE(st.country[14].hp + st.country[15].gold, 18);
         QCOMPARE(st.speed, 100);
+        QCOMPARE(st.aite, 0);
         QCOMPARE(st.day, 0);
-        for (const Country& c : st.country) QCOMPARE(c.win, 0);
-        QCOMPARE(st.country[14].name, QString());
     }
 
     void newGameTakesTheEnteredName() {
@@ -124,14 +149,18 @@ class SavedGameTest : public QObject {
     void missingKeyKeepsTheCurrentValue() {
         GameState st;
         st.newGame(QString());
-        st.day = 77;
         FakePlatform store;
         saveGame(st, store);
-        store.store.remove(QStringLiteral("day"));
-        GameState loaded;
+        for (const char* key : {"day", "speed", "heisi3"}) store.store.remove(QLatin1String(key));
+        GameState loaded;  // kept values are not held within any range
         loaded.day = 5;
+        loaded.speed = 0;
+        loaded.country[3].heisi = 300;
         loadGame(loaded, store);
         QCOMPARE(loaded.day, 5);
+        QCOMPARE(loaded.speed, 0);
+        QCOMPARE(loaded.country[3].heisi, 300);
+        QCOMPARE(loaded.country[4].heisi, 25);
         QCOMPARE(loaded.country[0].hp, 736);
     }
 

@@ -60,6 +60,7 @@ class ShopTest : public QObject {
         QCOMPARE(potencyOf(QStringLiteral("爆弾 7"), *goodsByKey(QStringLiteral("爆"))), 7);
         QCOMPARE(potencyOf(QStringLiteral("爆弾 x"), *goodsByKey(QStringLiteral("爆"))), 0);
         QCOMPARE(potencyOf(QStringLiteral("爆弾"), *goodsByKey(QStringLiteral("爆"))), 0);
+        QCOMPARE(potencyOf(QStringLiteral("爆弾 "), *goodsByKey(QStringLiteral("爆"))), 0);
     }
 
     void opensWithTheStartingOrder() {
@@ -67,16 +68,34 @@ class ShopTest : public QObject {
         Shop& shop = s.shop();
         QCOMPARE(shop.NAIYO.List.size(), 10);
         QCOMPARE(shop.NAIYO.List.back(), QStringLiteral("   "));
-        QCOMPARE(shop.Text1.Text, QStringLiteral("0"));
-        QCOMPARE(shop.Text2.Text, QStringLiteral("1"));
+        QVERIFY(!shop.OK.Visible);
+        s.run([&] { shop.OK_Click(); });  // a hidden button buys nothing
         s.tick();
         QCOMPARE(shop.Text4.Text, QStringLiteral("1000000￥"));
         QCOMPARE(shop.Text3.Text, QStringLiteral("0￥"));
         QVERIFY(!shop.OK.Visible);
-        s.run([&] { shop.NAIYO_Click(Blank); });
+        s.run([&] {
+            shop.NAIYO_Click(Blank);
+            shop.Text1_Change(QStringLiteral("5"));
+        });
         s.tick();
         QVERIFY(!shop.OK.Visible);
         QCOMPARE(shop.nedan, 0);
+        QVERIFY(s.pf.shown.empty());
+        s.run([&] {
+            shop.Text2_Change(QStringLiteral("3"));
+            shop.NAIYO_Click(Bomb);  // another choice starts the order afresh
+        });
+        QCOMPARE(shop.Text1.Text, QStringLiteral("0"));
+        QCOMPARE(shop.Text2.Text, QStringLiteral("1"));
+        s.run([&] { shop.NAIYO_Click(10); });  // outside the list: nothing is chosen
+        QCOMPARE(shop.NAIYO.ListIndex, -1);
+        s.run([&] {
+            shop.Text1_Change(QStringLiteral("1234"));
+            shop.Text2_Change(QStringLiteral("56"));
+        });
+        QCOMPARE(shop.Text1.Text, QStringLiteral("123"));  // three characters of quantity
+        QCOMPARE(shop.Text2.Text, QStringLiteral("5"));    // one of potency
     }
 
     void pricesTheOrder_data() {
@@ -86,6 +105,18 @@ class ShopTest : public QObject {
         QTest::addColumn<int>("price");
         QTest::newRow("two bombs") << int(Bomb) << "2"
                                    << "1" << 80000;
+        QTest::newRow("quick run") << int(QuickRun) << "1"
+                                   << "1" << 50000;
+        QTest::newRow("nurse call") << int(NurseCall) << "1"
+                                    << "1" << 40000;
+        QTest::newRow("necklace") << int(Necklace) << "1"
+                                  << "1" << 50000;
+        QTest::newRow("protein") << int(Protein) << "1"
+                                 << "1" << 50000;
+        QTest::newRow("god voice") << int(GodVoice) << "1"
+                                   << "1" << 300000;
+        QTest::newRow("bag") << int(Bag) << "1"
+                             << "1" << 100000;
         QTest::newRow("potency 3") << int(LifeGuard) << "4"
                                    << "3" << 60000;
         QTest::newRow("potency 0 is free") << int(GodVoice) << "3"
@@ -94,6 +125,8 @@ class ShopTest : public QObject {
                                            << "x" << 0;
         QTest::newRow("fraction") << int(LifeGuard) << "1.5"
                                   << "1" << 7500;
+        QTest::newRow("rounded, not cut") << int(LifeGuard) << ".57"
+                                          << "1" << 2850;
         QTest::newRow("soldier at potency 2") << int(Soldier) << "1"
                                               << "2" << 1200000;
         QTest::newRow("negative counts as none") << int(Bomb) << "-5"
@@ -148,10 +181,13 @@ class ShopTest : public QObject {
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("仲間は２５６人までです！")});
         QCOMPARE(s.g.st.country[0].heisi, 10);
         QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
-        s.buy(Soldier, "245");
+        s.buy(Soldier, "1.5");  // 11.5 soldiers round to even 12
         QCOMPARE(s.pf.texts().back(), QStringLiteral("大切にしてやって下せいよ"));
+        QCOMPARE(s.g.st.country[0].heisi, 12);
+        QCOMPARE(s.g.st.country[0].gold, 1999100000);
+        s.buy(Soldier, "243");
         QCOMPARE(s.g.st.country[0].heisi, 255);
-        QCOMPARE(s.g.st.country[0].gold, 1853000000);
+        QCOMPARE(s.g.st.country[0].gold, 1853300000);
     }
 
     void goodsStackByNameAndPotency() {
@@ -171,6 +207,9 @@ class ShopTest : public QObject {
         QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("毎度あり！！")});
         QCOMPARE(s.g.st.slot[3].item, QStringLiteral("呪いの笑い袋 1"));
         QCOMPARE(s.g.st.slot[3].kosuu, 0);
+        s.buy(LifeGuard, "2", "0");  // potency 0 costs nothing; the empty bag's slot is reused
+        QCOMPARE(s.g.st.slot[3].item, QStringLiteral("ライフガード 0"));
+        QCOMPARE(s.g.st.slot[3].kosuu, 2);
         QCOMPARE(s.g.st.country[0].gold, 1000000);
     }
 
@@ -211,7 +250,7 @@ class ShopTest : public QObject {
         QCOMPARE(s.g.st.slot[30].kosuu, 2);
     }
 
-    void hugePricesSaturate() {
+    void aPriceBeyondInt32IsNeverCovered() {
         ShopSession s;
         s.g.st.country[0].gold = 2147483647;
         s.run([&] {
@@ -220,8 +259,10 @@ class ShopTest : public QObject {
             s.shop().Text2_Change("9");
         });
         s.tick();
-        QCOMPARE(s.shop().nedan, 2147483647);
-        QVERIFY(s.pf.shown.empty());  // a full budget covers even that
+        QCOMPARE(s.shop().Text3.Text, QStringLiteral("2147483647￥"));
+        QCOMPARE(s.pf.texts(), QStringList{QStringLiteral("おい、金足りねえぞ！！")});
+        QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
+        QCOMPARE(s.shop().Text2.Text, QStringLiteral("1"));
     }
 
     void leavingOpensTheMainScreen() {

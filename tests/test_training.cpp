@@ -30,24 +30,26 @@ class TrainingTest : public QObject {
     Q_OBJECT
   private slots:
     void confirmsAnOrder_data() {
+        QTest::addColumn<int>("entry");  // of the seven modes; its leading digit is the mode
         QTest::addColumn<QString>("days");
         QTest::addColumn<int>("nissu");
-        QTest::newRow("5") << "5" << 5;
-        QTest::newRow("0 stops") << "0" << 0;
-        QTest::newRow("minus three") << "-3" << 3;
-        QTest::newRow("fraction cut") << "2.9" << 2;
-        QTest::newRow("no number") << "abc" << 0;
-        QTest::newRow("exponent") << "1e3" << 1000;
-        QTest::newRow("beyond int32 saturates") << "9e99" << 2147483647;
+        QTest::newRow("5") << 2 << "5" << 5;
+        QTest::newRow("0 stops") << 0 << "0" << 0;
+        QTest::newRow("minus three") << 1 << "-3" << 3;
+        QTest::newRow("fraction cut") << 3 << "2.9" << 2;
+        QTest::newRow("no number") << 4 << "abc" << 0;
+        QTest::newRow("exponent") << 5 << "1e3" << 1000;
+        QTest::newRow("beyond int32 saturates") << 6 << "9e99" << 2147483647;
     }
     void confirmsAnOrder() {
+        QFETCH(int, entry);
         QFETCH(QString, days);
         QFETCH(int, nissu);
         Session s;
         s.newGameOnMain<Form2>();
         s.g.st.nissu = 9;
-        order(s, 2, days);  // 3資金稼ぎ中心
-        QCOMPARE(s.g.st.kunren, 3);
+        order(s, entry, days);
+        QCOMPARE(s.g.st.kunren, entry + 1);
         QCOMPARE(s.g.st.nissu, nissu);
         QVERIFY(!s.g.loaded(ScreenId::Training));
         QVERIFY(s.g.enabled(ScreenId::Main));
@@ -77,6 +79,9 @@ class TrainingTest : public QObject {
         QCOMPARE(d.NAIYO.List.size(), 7);
         d.Text1_Change(QStringLiteral("1234567"));
         QCOMPARE(d.Text1.Text, QStringLiteral("123456"));
+        d.NAIYO_Click(3);
+        d.NAIYO_Click(7);  // outside the list: nothing is chosen
+        QCOMPARE(d.NAIYO.ListIndex, -1);
     }
 
     void cancelLeavesARunningOrder() {
@@ -118,7 +123,9 @@ class TrainingTest : public QObject {
     void idleClockCycles() {
         Session s;
         Form2& m = s.newGameOnMain<Form2>();
-        s.g.st.tokei = -10;
+        s.g.st.tokei = -9;
+        tick(s);
+        QCOMPARE(s.g.st.tokei, -10);  // the idle cycle runs 20 down to -10
         tick(s);
         QCOMPARE(s.g.st.tokei, 20);
         QCOMPARE(m.BUN[3].Caption, QStringLiteral("現在時刻　12:34:56"));
@@ -153,12 +160,12 @@ class TrainingTest : public QObject {
         QTest::newRow("1 hp and defence")
             << 1 << QList<float>{0.5f, 0.5f} << QList<int>{761, 42, 26, 11, 1000000};
         QTest::newRow("2 hp and attack")
-            << 2 << QList<float>{0.1f, 0.5f} << QList<int>{739, 50, 25, 11, 1000000};
+            << 2 << QList<float>{0.5f, 0.5f} << QList<int>{751, 50, 25, 11, 1000000};
         QTest::newRow("3 money") << 3 << QList<float>{0.5f} << QList<int>{736, 42, 25, 11, 1010000};
         QTest::newRow("4 hp and decision")
-            << 4 << QList<float>{0.0f, 0.99f} << QList<int>{736, 42, 25, 14, 1000000};
-        QTest::newRow("5 all round") << 5 << QList<float>{0.5f, 0.5f, 0.25f, 0.75f, 0.5f}
-                                     << QList<int>{746, 46, 26, 12, 1005000};
+            << 4 << QList<float>{0.5f, 0.99f} << QList<int>{748, 42, 25, 14, 1000000};
+        QTest::newRow("5 all round") << 5 << QList<float>{0.75f, 0.5f, 0.75f, 0.75f, 0.5f}
+                                     << QList<int>{751, 46, 26, 12, 1005000};
         QTest::newRow("6 draws mode 3")
             << 6 << QList<float>{0.7f, 0.5f} << QList<int>{736, 42, 25, 11, 1010000};
         QTest::newRow("6 draws mode 0") << 6 << QList<float>{0.1f} << base;

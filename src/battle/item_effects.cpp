@@ -50,9 +50,11 @@ void Form3::SIYOU() {
     }
     for (int side : {kPlayer, kRival}) {
         const Country& c = g.st.country[countryOf(side)];
-        const int last = std::clamp(c.heisi, -1, kSoldiers - 1);
+        const int last = std::min(c.heisi, kSoldiers - 1);  // none when heisi is negative
+        // Below 0 is lifted first, then anything above the country's hp is cut, so a
+        // negative hp (only an edited saved game has one) is where every soldier ends.
         for (int i = 0; i <= last; ++i)
-            bm.heihp[side][i] = std::clamp(bm.heihp[side][i], 0, std::max(0, c.hp));
+            bm.heihp[side][i] = std::min(std::max(bm.heihp[side][i], 0), c.hp);
     }
     IDO();
     IDO();

@@ -1,6 +1,7 @@
 #include "country/shop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/game.h"
 #include "country/goods.h"
@@ -13,7 +14,7 @@ const QString kSoldierEntry = QStringLiteral("兵士一人");
 
 // A number as a text with a leading blank in place of a plus sign.
 QString signedText(double v) {
-    const QString digits = QString::number(v, 'g', 15);
+    const QString digits = QString::number(v);
     return v < 0 ? digits : QStringLiteral(" ") + digits;
 }
 
@@ -93,10 +94,13 @@ void Shop::Timer1_Timer() {
     const GoodsEntry* goods = goodsByKey(NAIYO.Text());
     nedan = goods ? goods->price : 0;
     if (!goods) OK.Visible = false;
-    nedan = roundEven(static_cast<double>(nedan) * quantity() * potency());
+    const double price = static_cast<double>(nedan) * quantity() * potency();
+    nedan = roundEven(price);
     Text3.Text = QString::number(nedan) + QStringLiteral("￥");
-    // Only a positive price can be short; a budget below zero must not lock the shop.
-    if (nedan > 0 && budget < nedan) {
+    // The budget is weighed against the true price, so one beyond int32 is never
+    // covered. A free order is never short: a budget below zero must not lock the shop.
+    const double owed = std::nearbyint(price);
+    if (owed != 0 && budget < owed) {
         g.pf.message(QStringLiteral("おい、金足りねえぞ！！"), Buttons::Ok, Icon::None);
         resetOrder();
     }
@@ -120,7 +124,7 @@ void Shop::buySoldiers(double count) {
     }
     g.pf.message(QStringLiteral("大切にしてやって下せいよ"), Buttons::Ok, Icon::None);
     me.heisi = roundEven(static_cast<double>(me.heisi) + count);
-    me.gold = roundEven(static_cast<double>(me.gold) - nedan);
+    me.gold = satAdd(me.gold, -nedan);
 }
 
 void Shop::buyGoods(double count) {
@@ -132,7 +136,7 @@ void Shop::buyGoods(double count) {
         s.kosuu = roundEven(static_cast<double>(s.kosuu) + count);
         s.item = key;
         Country& me = g.st.country[0];
-        me.gold = roundEven(static_cast<double>(me.gold) - nedan);
+        me.gold = satAdd(me.gold, -nedan);
         return;
     }
     g.pf.message(QStringLiteral("持ち物が多すぎます"), Buttons::Ok, Icon::None);

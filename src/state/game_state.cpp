@@ -27,10 +27,6 @@ constexpr NewGameRow kNewGame[kLastRival + 1] = {
 
 }  // namespace
 
-QString defaultCountryName() {
-    return QString::fromUtf16(kNewGame[0].name);
-}
-
 void GameState::newGame(const QString& enteredName) {
     for (int i = 0; i <= kLastRival; ++i) {
         const NewGameRow& row = kNewGame[i];

@@ -53,7 +53,4 @@ struct GameState {
     void newGame(const QString& enteredName);
 };
 
-// The default name of the player's country.
-QString defaultCountryName();
-
 }  // namespace zentar

@@ -54,9 +54,11 @@ struct Writer {
 
 struct Reader {
     Platform& store;
+    // Only a number read from the store is held within its range; a missing or
+    // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
-        double read = 0;
-        if (parseStoredNumber(store.read(key, QString::number(v)), read))
+        double read{};
+        if (store.contains(key) && parseStoredNumber(store.read(key, QString()), read))
             v = std::clamp(roundEven(read), lo, hi);
     }
     void operator()(const QString& key, QString& text) { text = store.read(key, text); }

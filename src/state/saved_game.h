@@ -16,8 +16,8 @@ const QStringList& saveKeys();
 QString saveGame(const GameState& st, Platform& store);
 
 // Reads every key with the current value as the default. A stored number that is
-// not a number keeps the current value, one beyond int32 is clamped, and heisi and
-// speed are held within 0..255 and 1..300.
+// not a number keeps the current value, one beyond int32 is clamped, and a heisi or
+// speed read from the store is held within 0..255 or 1..300.
 void loadGame(GameState& st, Platform& store);
 
 // Whether the store holds any key of a saved game.
