@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "battle/battle.h"
@@ -86,8 +87,11 @@ class WindowsTest : public QObject {
         QAction* n1 = menuAction(title, QStringLiteral("はじめから"));
         QCOMPARE(n1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
         answerNextBox(QStringLiteral("はい"));
+        const QPointer<QWidget> closed = title;
         QTest::keyClick(name, Qt::Key_F2, Qt::ControlModifier);
         QVERIFY(!s.game().loaded(ScreenId::Title));
+        QVERIFY(closed && !closed->isVisible());  // gone from sight, not yet from memory:
+        QTRY_VERIFY(!closed);                     // it goes once its own event is over
         QWidget* main = s.window(ScreenId::Main);
         QVERIFY(main && main->isVisible());
         QCOMPARE(s.game().st.country[0].name, QStringLiteral("Zentar"));
