@@ -64,8 +64,6 @@ void Game::Unload(ScreenId id) {
     Slot& s = slot(id);
     if (!s.screen) return;
     std::unique_ptr<Screen> leaving = std::move(s.screen);
-    s.visible = false;
-    s.enabled = true;
     leaving->Form_Unload();
     unloaded_.push_back(std::move(leaving));
 }

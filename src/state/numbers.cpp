@@ -1,5 +1,6 @@
 #include "state/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <locale>
@@ -14,9 +15,7 @@ constexpr double kMax = std::numeric_limits<std::int32_t>::max();
 
 std::int32_t clampToInt(double whole) {
     if (std::isnan(whole)) return 0;
-    if (whole <= kMin) return std::numeric_limits<std::int32_t>::min();
-    if (whole >= kMax) return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(whole);
+    return static_cast<std::int32_t>(std::clamp(whole, kMin, kMax));
 }
 
 bool isBlank(QChar c) {
