@@ -23,9 +23,8 @@ enum class Goods {
 struct GoodsEntry {
     Goods goods;
     const char16_t* name;
-    char16_t key;        // first character of the name
-    std::int32_t price;  // yen at potency 1
-    const char16_t* effect;
+    char16_t key;         // first character of the name
+    std::int32_t price;   // yen at potency 1
     int potencyPosition;  // 1-based character of the potency digit; 0: none
 };
 
