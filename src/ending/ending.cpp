@@ -38,10 +38,9 @@ QString endingLine(int k) {
 }
 
 QString rankText(std::int32_t day) {
-    const std::int32_t n = day < 0 ? 0 : day / 500;
-    if (n == 0) return QStringLiteral("   A　４９９日以下");
-    if (n <= 2) return QStringLiteral("   B　５００－１４９９日");
-    if (n <= 5) return QStringLiteral("   C　１５００－２９９９日");
+    if (day < 500) return QStringLiteral("   A　４９９日以下");
+    if (day < 1500) return QStringLiteral("   B　５００－１４９９日");
+    if (day < 3000) return QStringLiteral("   C　１５００－２９９９日");
     return QStringLiteral("   D　３０００日以上");
 }
 
