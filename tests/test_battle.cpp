@@ -550,7 +550,9 @@ class BattleTest : public QObject {
         b.bm.mato[kRival][3] = b.bm.mato[kRival][4] = 0;
         s.pf.script({0.1f, 0.3f, 0.9f});   // r × 4: 0 and 1 (fallen), 3
         s.pf.script({0.5f});               // the player's step
-        s.pf.script({0.5f, 0.95f, 0.1f});  // r × 3 for rival 2: 1 and 2 (fallen), 0
+        // r × 3, the player's heisi, for rival 2: 1 (fallen), 0. Over the rival's own
+        // heisi 4 it would be 2 and 1, both fallen, and want a third draw.
+        s.pf.script({0.5f, 0.3f});
         s.tick();
         QCOMPARE(b.bm.mato[kPlayer][0], 3);
         QCOMPARE(b.bm.mato[kRival][2], 0);
