@@ -1,22 +1,30 @@
 #include <QTest>
 #include <clocale>
 #include <limits>
+#include <locale>
 
 #include "state/numbers.h"
 
 using namespace zentar;
 
+// Decimal comma for the C++ streams, as a library that sets a global locale could make it.
+struct CommaPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
 class NumbersTest : public QObject {
     Q_OBJECT
   private slots:
     // The game runs in the desktop's locale (its windows switch to it); numbers read the
-    // same in every one. CTest runs this suite a second time in a German locale, where
-    // the C library's decimal point is a comma.
+    // same in every one. The streams' global locale has a decimal comma here, and CTest
+    // runs this suite a second time in a German locale, where the C library's has one too.
     void initTestCase() {
         std::setlocale(LC_ALL, "");
+        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
         if (qEnvironmentVariable("LC_ALL") == QStringLiteral("de_DE.UTF-8"))
             QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral(","));
     }
+    void cleanupTestCase() { std::locale::global(std::locale::classic()); }
 
     void roundsTiesToEven_data() {
         QTest::addColumn<double>("x");
