@@ -550,6 +550,18 @@ class ItemsTest : public QObject {
         const int animations[] = {0, 0, 1, 1, 1, 1, 1, 3, 2, 7};
         QCOMPARE(s.pf.effects, animations[outcome]);
     }
+
+    // The clock leaves a fallen soldier at exactly 0; the healing drop passes him over
+    // as it does one the whirlwind left below 0, and draws only for the living.
+    void bagHealsNoneAtZero() {
+        ItemSession s;
+        Form3& b = s.b();
+        for (int i = 0; int v : {0, 1, -2499, 700}) b.bm.heihp[kPlayer][i++] = v;
+        s.pf.script({0.25f, 0.25f, 0.0f});  // outcome 2, then soldiers 1 and 3
+        s.run([&] { b.NOROI(); });
+        QVERIFY(s.pf.draws.empty());
+        QCOMPARE(armies(b).left(18), QStringLiteral("0,185,-2499,700 / "));
+    }
 };
 
 QTEST_APPLESS_MAIN(ItemsTest)
