@@ -58,7 +58,7 @@ struct Reader {
     // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
         double read{};
-        if (store.contains(key) && parseStoredNumber(store.read(key, QString()), read))
+        if (parseStoredNumber(store.read(key, QString()), read))  // a missing key reads as ""
             v = std::clamp(roundEven(read), lo, hi);
     }
     void operator()(const QString& key, QString& text) { text = store.read(key, text); }
