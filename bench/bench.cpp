@@ -11,13 +11,13 @@
 #include <functional>
 #include <vector>
 
-#include "app/application.h"
 #include "battle/battle.h"
-#include "battle/field_painter.h"
+#include "battle/field_view.h"
 #include "battle_support.h"
 #include "country/main_screen.h"
+#include "desktop/application.h"
+#include "desktop/qt_platform.h"
 #include "fake_platform.h"
-#include "platform/qt_platform.h"
 #include "state/saved_game.h"
 
 using namespace zentar;

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/random.h"
+#include "core/platform.h"
+#include "core/random.h"
 
 namespace zentar {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "battle_support.h"
-#include "platform/keys.h"
+#include "core/keys.h"
 
 using namespace zentar;
 

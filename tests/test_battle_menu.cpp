@@ -2,7 +2,7 @@
 
 #include "battle/item_chooser.h"
 #include "battle_support.h"
-#include "platform/keys.h"
+#include "core/keys.h"
 
 using namespace zentar;
 

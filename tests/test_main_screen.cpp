@@ -1,8 +1,8 @@
 #include <QTest>
 
+#include "core/keys.h"
 #include "country/main_screen.h"
 #include "country/training.h"
-#include "platform/keys.h"
 #include "test_support.h"
 
 using namespace zentar;

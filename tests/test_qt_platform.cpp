@@ -7,9 +7,9 @@
 #include <QTest>
 #include <csignal>
 
-#include "app/application.h"
-#include "app/termination.h"
 #include "country/main_screen.h"
+#include "desktop/application.h"
+#include "desktop/termination.h"
 #include "state/saved_game.h"
 
 using namespace zentar;

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/application.h"
-#include "app/single_instance.h"
+#include "desktop/application.h"
+#include "desktop/single_instance.h"
 
 using namespace zentar;
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/strike_sound.h"
+#include "desktop/strike_sound.h"
 
 using namespace zentar;
 

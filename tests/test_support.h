@@ -1,9 +1,9 @@
 // A game on the fake platform, driven the way the windows drive it.
 #pragma once
 
-#include "app/game.h"
+#include "core/controls.h"
+#include "core/game.h"
 #include "fake_platform.h"
-#include "platform/controls.h"
 #include "state/saved_game.h"
 
 namespace zentar {

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/application.h"
 #include "battle/battle.h"
 #include "country/main_screen.h"
+#include "desktop/application.h"
 
 using namespace zentar;
 

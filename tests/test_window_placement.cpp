@@ -6,7 +6,7 @@
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
-#include "platform/widgets.h"
+#include "widgets/widgets.h"
 #include "window_support.h"
 
 using namespace zentar;

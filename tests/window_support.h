@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/application.h"
 #include "battle/battle.h"
 #include "country/main_screen.h"
+#include "desktop/application.h"
 
 namespace zentar {
 

@@ -1,6 +1,6 @@
 #include "battle/battle.h"
 
-#include "app/game.h"
+#include "core/game.h"
 #include "country/main_screen.h"
 
 namespace zentar {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/screen.h"
-#include "platform/controls.h"
+#include "core/controls.h"
+#include "core/screen.h"
 
 namespace zentar {
 

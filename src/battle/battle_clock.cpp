@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -1,7 +1,7 @@
 // The battle screen's small operations: the sliding bottom panel, the banner
 // animation and the field clamp of one soldier.
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

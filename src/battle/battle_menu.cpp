@@ -1,9 +1,9 @@
 // The pause menu: the status report of either army and the four strategies.
 #include <algorithm>
 
-#include "app/game.h"
 #include "battle/battle.h"
-#include "platform/keys.h"
+#include "core/game.h"
+#include "core/keys.h"
 #include "state/numbers.h"
 
 namespace zentar {

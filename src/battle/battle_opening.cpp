@@ -1,7 +1,7 @@
 // The opening: the two lines of talk typed at the message speed, then the
 // flashing "ＢＡＴＴＬＥ　ＦＩＧＨＴ", then the battle clock.
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

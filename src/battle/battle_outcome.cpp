@@ -1,7 +1,7 @@
 // The settlement at the end of every battle tick: a fifth of the player's money
 // for a defeat, a third of the rival's for a victory, and the ending after rival 13.
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -1,8 +1,8 @@
 // Loading the battle screen: both armies, their sprites and the pre-battle talk.
 #include <algorithm>
 
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 
 namespace zentar {
 namespace {

@@ -9,11 +9,11 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 
-#include "app/application.h"
 #include "battle/battle.h"
-#include "battle/field_painter.h"
-#include "platform/virtual_keys.h"
-#include "platform/widgets.h"
+#include "battle/field_view.h"
+#include "desktop/application.h"
+#include "widgets/virtual_keys.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 namespace {

@@ -5,9 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/screen_window.h"
 #include "battle/battle.h"
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
+#include "widgets/screen_window.h"
 
 class QComboBox;
 class QFrame;

@@ -1,7 +1,7 @@
 // The eight full-screen effect animations of items and the laughing bag. They only
 // draw; nothing of the battle changes.
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -1,7 +1,7 @@
 #include "battle/item_chooser.h"
 
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 
 namespace zentar {
 

@@ -1,8 +1,8 @@
 // The item chooser Form7 (アイテム欄): one inventory item used during a battle.
 #pragma once
 
-#include "app/screen.h"
-#include "platform/controls.h"
+#include "core/controls.h"
+#include "core/screen.h"
 
 namespace zentar {
 

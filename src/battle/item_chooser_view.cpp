@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/application.h"
 #include "battle/item_chooser.h"
-#include "platform/widgets.h"
+#include "desktop/application.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 

@@ -3,8 +3,8 @@
 
 #include <QWidget>
 
-#include "app/screen_window.h"
 #include "battle/item_chooser.h"
+#include "widgets/screen_window.h"
 
 class QComboBox;
 class QLabel;

@@ -2,8 +2,8 @@
 // its message; then the item is used up and hit points are brought into range.
 #include <algorithm>
 
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "country/goods.h"
 #include "state/numbers.h"
 

@@ -1,6 +1,6 @@
 // The cursed laughing bag: each use draws one of nine outcomes, or nothing at all.
-#include "app/game.h"
 #include "battle/battle.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

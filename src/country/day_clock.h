@@ -1,7 +1,7 @@
 // Training growth: what one day of a training mode does to a country.
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform.h"
 #include "state/game_state.h"
 
 namespace zentar {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/game.h"
+#include "core/game.h"
+#include "core/keys.h"
 #include "country/day_clock.h"
-#include "platform/keys.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -7,13 +7,13 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "app/application.h"
+#include "core/keys.h"
 #include "country/main_screen.h"
-#include "platform/key_forwarding.h"
-#include "platform/keys.h"
-#include "platform/step_scroll_bar.h"
-#include "platform/virtual_keys.h"
-#include "platform/widgets.h"
+#include "desktop/application.h"
+#include "widgets/key_forwarding.h"
+#include "widgets/step_scroll_bar.h"
+#include "widgets/virtual_keys.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 

@@ -3,9 +3,9 @@
 
 #include <QMainWindow>
 
-#include "app/screen_window.h"
 #include "country/main_screen.h"
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
+#include "widgets/screen_window.h"
 
 class QFrame;
 class QLabel;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/game.h"
+#include "core/game.h"
 #include "country/goods.h"
 #include "state/numbers.h"
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/screen.h"
-#include "platform/controls.h"
+#include "core/controls.h"
+#include "core/screen.h"
 
 namespace zentar {
 

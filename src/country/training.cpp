@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/game.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

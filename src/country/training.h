@@ -1,8 +1,8 @@
 // The training order dialog Form4: what the soldiers train and for how many days.
 #pragma once
 
-#include "app/screen.h"
-#include "platform/controls.h"
+#include "core/controls.h"
+#include "core/screen.h"
 
 namespace zentar {
 

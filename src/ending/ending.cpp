@@ -1,6 +1,6 @@
 #include "ending/ending.h"
 
-#include "app/game.h"
+#include "core/game.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -3,9 +3,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-#include "app/application.h"
+#include "desktop/application.h"
 #include "ending/ending.h"
-#include "platform/widgets.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 

@@ -3,9 +3,9 @@
 
 #include <QWidget>
 
-#include "app/screen_window.h"
 #include "ending/ending.h"
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
+#include "widgets/screen_window.h"
 
 class QLabel;
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/platform.h"
+#include "core/platform.h"
 #include "state/game_state.h"
 
 namespace zentar {

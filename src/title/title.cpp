@@ -1,6 +1,6 @@
 #include "title/title.h"
 
-#include "app/game.h"
+#include "core/game.h"
 #include "state/numbers.h"
 #include "state/saved_game.h"
 

@@ -2,8 +2,8 @@
 // a new game, the saved game and quitting.
 #pragma once
 
-#include "app/screen.h"
-#include "platform/controls.h"
+#include "core/controls.h"
+#include "core/screen.h"
 
 namespace zentar {
 

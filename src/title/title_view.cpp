@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QValidator>
 
-#include "app/application.h"
-#include "platform/widgets.h"
+#include "desktop/application.h"
 #include "state/numbers.h"
 #include "title/title.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 namespace {

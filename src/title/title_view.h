@@ -3,9 +3,9 @@
 
 #include <QMainWindow>
 
-#include "app/screen_window.h"
-#include "platform/picture_box.h"
 #include "title/title.h"
+#include "widgets/picture_box.h"
+#include "widgets/screen_window.h"
 
 class QLabel;
 class QLineEdit;

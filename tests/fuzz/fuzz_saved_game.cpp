@@ -4,7 +4,7 @@
 #include <QMap>
 #include <cstdlib>
 
-#include "platform/platform.h"
+#include "core/platform.h"
 #include "state/saved_game.h"
 
 namespace {

@@ -11,14 +11,14 @@
 #include <limits>
 #include <map>
 
-#include "app/game.h"
 #include "battle/battle.h"
 #include "battle/item_chooser.h"
+#include "core/game.h"
+#include "core/keys.h"
+#include "core/random.h"
 #include "country/main_screen.h"
 #include "country/shop.h"
 #include "country/training.h"
-#include "platform/keys.h"
-#include "platform/random.h"
 #include "title/title.h"
 
 using namespace zentar;

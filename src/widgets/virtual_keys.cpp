@@ -1,4 +1,4 @@
-#include "platform/virtual_keys.h"
+#include "widgets/virtual_keys.h"
 
 #include <QKeyEvent>
 

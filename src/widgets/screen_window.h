@@ -5,8 +5,8 @@
 
 #include <QCloseEvent>
 
-#include "app/application.h"
-#include "app/view.h"
+#include "desktop/application.h"
+#include "widgets/view.h"
 
 namespace zentar {
 

@@ -1,4 +1,4 @@
-#include "platform/strike_sound.h"
+#include "desktop/strike_sound.h"
 
 #include <QAudioDevice>
 #include <QFile>

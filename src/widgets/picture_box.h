@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/controls.h"
+#include "core/controls.h"
 
 namespace zentar {
 

@@ -1,4 +1,4 @@
-#include "app/window_placement.h"
+#include "desktop/window_placement.h"
 
 #include <algorithm>
 #include <array>

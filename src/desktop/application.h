@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/game.h"
-#include "app/view.h"
-#include "platform/qt_platform.h"
+#include "core/game.h"
+#include "desktop/qt_platform.h"
+#include "widgets/view.h"
 
 class QTextBrowser;
 

@@ -1,12 +1,12 @@
-#include "battle/field_painter.h"
+#include "battle/field_view.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 
 #include "battle/battle.h"
-#include "platform/pictures.h"
-#include "platform/widgets.h"
+#include "widgets/pictures.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/widgets.h"
+#include "widgets/widgets.h"
 
 #include <QComboBox>
 #include <QLabel>

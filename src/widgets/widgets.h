@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QString>
 
-#include "platform/controls.h"
+#include "core/controls.h"
 
 class QComboBox;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "platform/picture_id.h"
+#include "core/picture_id.h"
 
 namespace zentar {
 

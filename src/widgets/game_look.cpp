@@ -1,11 +1,11 @@
-#include "platform/game_look.h"
+#include "widgets/game_look.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
 
-#include "platform/widgets.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 namespace {

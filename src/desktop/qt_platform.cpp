@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "desktop/qt_platform.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -12,7 +12,7 @@
 #include <QTime>
 #include <algorithm>
 
-#include "platform/widgets.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/termination.h"
+#include "desktop/termination.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 
-#include "app/application.h"
+#include "desktop/application.h"
 
 namespace zentar {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/pictures.h"
+#include "widgets/pictures.h"
 
 #include <array>
 

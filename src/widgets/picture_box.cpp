@@ -1,9 +1,9 @@
-#include "platform/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QPainter>
 
-#include "platform/pictures.h"
-#include "platform/widgets.h"
+#include "widgets/pictures.h"
+#include "widgets/widgets.h"
 
 namespace zentar {
 

@@ -1,4 +1,4 @@
-#include "app/game.h"
+#include "core/game.h"
 
 #include "battle/battle.h"
 #include "battle/item_chooser.h"

@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "desktop/application.h"
 
 #include <QApplication>
 #include <QFile>
@@ -8,18 +8,18 @@
 #include <QTextBrowser>
 #include <QWindow>
 
-#include "app/window_placement.h"
 #include "battle/battle_view.h"
 #include "battle/item_chooser.h"
 #include "battle/item_chooser_view.h"
+#include "core/controls.h"
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
+#include "desktop/window_placement.h"
 #include "ending/ending_view.h"
-#include "platform/controls.h"
-#include "platform/game_look.h"
-#include "platform/widgets.h"
 #include "title/title_view.h"
+#include "widgets/game_look.h"
+#include "widgets/widgets.h"
 
 // The pictures and the manual are compiled into the view library.
 static void loadResources() {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/screen.h"
-#include "platform/platform.h"
+#include "core/platform.h"
+#include "core/screen.h"
 #include "state/game_state.h"
 
 namespace zentar {

@@ -1,4 +1,4 @@
-#include "platform/step_scroll_bar.h"
+#include "widgets/step_scroll_bar.h"
 
 #include <QKeyEvent>
 

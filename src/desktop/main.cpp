@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/application.h"
-#include "app/single_instance.h"
-#include "app/termination.h"
+#include "desktop/application.h"
+#include "desktop/single_instance.h"
+#include "desktop/termination.h"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/picture_id.h"
-#include "platform/platform.h"
+#include "core/picture_id.h"
+#include "core/platform.h"
 
 namespace zentar {
 

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/platform.h"
-#include "platform/random.h"
-#include "platform/strike_sound.h"
+#include "core/platform.h"
+#include "core/random.h"
+#include "desktop/strike_sound.h"
 
 namespace zentar {
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <functional>
 
-#include "platform/virtual_keys.h"
+#include "widgets/virtual_keys.h"
 
 namespace zentar {
 
