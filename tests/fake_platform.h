@@ -1,6 +1,6 @@
-// A platform for tests: scripted random draws (a test fails when they run dry),
+// Fakes of the seams, one each: scripted random draws (a test fails when they run dry),
 // scripted answers to message boxes, an in-memory settings store, and a record of
-// every text, beep and shape.
+// every text, beep and shape. FakePlatform is all of them at once, for a whole game.
 #pragma once
 
 #include <QMap>
@@ -11,42 +11,19 @@
 #include <optional>
 #include <vector>
 
-#include "core/platform.h"
+#include "core/game.h"
 #include "core/random.h"
 
 namespace zentar {
 
-struct Shape {
-    enum Kind { Circle, Line, Box } kind;
-    float x1, y1, x2, y2;  // a circle: centre (x1, y1), radius x2
-    Rgb colour;
-};
-
-struct Shown {
-    QString text;
-    Buttons buttons;
-    Icon icon;
-};
-
-class FakePlatform : public Platform {
+class FakeRandom : public RandomSource {
   public:
     // Scripted draws; once they are used up, a seeded generator takes over only when
     // `seed` is set, else the test fails.
     std::deque<float> draws;
     std::optional<std::uint32_t> seed;
     int drawsTaken = 0;
-
-    std::deque<Answer> answers;  // for Yes/No boxes; OK boxes need none
-    std::vector<Shown> shown;
-    std::function<void(const QString&)> onMessage;
-
-    int beeps = 0, helps = 0, reseeds = 0, holds = 0, clears = 0, effects = 0;
-    int announced = 0;  // the shapes the last effect said it would draw
-    std::vector<Shape> shapes;
-    std::function<void()> onShape;  // called as each shape is drawn
-    QMap<QString, QString> store;
-    QStringList writeOrder;
-    QString commitFailure;
+    int reseeds = 0;
 
     void script(std::initializer_list<float> values) { draws.insert(draws.end(), values); }
     void repeat(float value, int times) { draws.insert(draws.end(), times, value); }
@@ -54,13 +31,8 @@ class FakePlatform : public Platform {
         seed = s;
         rng_.seed(s);
     }
-    QStringList texts() const {
-        QStringList t;
-        for (const Shown& s : shown) t << s.text;
-        return t;
-    }
 
-    float random() override {
+    float next() override {
         ++drawsTaken;
         if (!draws.empty()) {
             const float r = draws.front();
@@ -72,6 +44,30 @@ class FakePlatform : public Platform {
         return 0.5f;
     }
     void seedFromClock() override { ++reseeds; }
+
+  private:
+    Random rng_;
+};
+
+struct Shown {
+    QString text;
+    Buttons buttons;
+    Icon icon;
+};
+
+class FakeDialogues : public Dialogues {
+  public:
+    std::deque<Answer> answers;  // for Yes/No boxes; OK boxes need none
+    std::vector<Shown> shown;
+    std::function<void(const QString&)> onMessage;
+    int helps = 0;
+
+    QStringList texts() const {
+        QStringList t;
+        for (const Shown& s : shown) t << s.text;
+        return t;
+    }
+
     Answer message(const QString& text, Buttons buttons, Icon icon) override {
         shown.push_back({text, buttons, icon});
         if (onMessage) onMessage(text);
@@ -84,9 +80,25 @@ class FakePlatform : public Platform {
         answers.pop_front();
         return a;
     }
-    void beep() override { ++beeps; }
-    QString timeOfDay() override { return QStringLiteral("12:34:56"); }
     void showHelp() override { ++helps; }
+};
+
+class FakeSound : public Sound {
+  public:
+    int beeps = 0;
+    void beep() override { ++beeps; }
+};
+
+class FakeClock : public Clock {
+  public:
+    QString timeOfDay() override { return QStringLiteral("12:34:56"); }
+};
+
+class FakeStore : public Store {
+  public:
+    QMap<QString, QString> store;
+    QStringList writeOrder;
+    QString commitFailure;
 
     bool contains(const QString& key) override { return store.contains(key); }
     QString read(const QString& key, const QString& fallback) override {
@@ -97,6 +109,20 @@ class FakePlatform : public Platform {
         writeOrder << key;
     }
     QString commit() override { return commitFailure; }
+};
+
+struct Shape {
+    enum Kind { Circle, Line, Box } kind;
+    float x1, y1, x2, y2;  // a circle: centre (x1, y1), radius x2
+    Rgb colour;
+};
+
+class FakeSurface : public BattleSurface {
+  public:
+    int holds = 0, clears = 0, effects = 0;
+    int announced = 0;  // the shapes the last effect said it would draw
+    std::vector<Shape> shapes;
+    std::function<void()> onShape;  // called as each shape is drawn
 
     void beginEffect(int shapes) override {
         ++effects;
@@ -118,7 +144,11 @@ class FakePlatform : public Platform {
         shapes.push_back(shape);
         if (onShape) onShape();
     }
-    Random rng_;
+};
+
+// Every seam at once, for a whole game.
+struct FakePlatform : FakeRandom, FakeDialogues, FakeSound, FakeClock, FakeStore, FakeSurface {
+    Services services() { return {*this, *this, *this, *this, *this}; }
 };
 
 }  // namespace zentar

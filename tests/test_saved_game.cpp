@@ -73,7 +73,7 @@ class SavedGameTest : public QObject {
         QCOMPARE(keys[206], QStringLiteral("speed"));
         QCOMPARE(keys[207], QStringLiteral("day"));
         QVERIFY(!keys.contains(QStringLiteral("item31")));
-        FakePlatform store;
+        FakeStore store;
         GameState st;
         st.newGame(QString());
         QCOMPARE(saveGame(st, store), QString());
@@ -105,7 +105,7 @@ class SavedGameTest : public QObject {
     void savedTextsAfterNewGame() {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        FakePlatform store;
+        FakeStore store;
         GameState st;
         st.newGame(QString());
         saveGame(st, store);
@@ -122,7 +122,7 @@ class SavedGameTest : public QObject {
         st.slot[30] = {QStringLiteral("呪いの笑い袋 0"), 2147483647};
         st.speed = 300;
         st.day = 12345;
-        FakePlatform store;
+        FakeStore store;
         saveGame(st, store);
         GameState loaded;
         loadGame(loaded, store);
@@ -149,7 +149,7 @@ class SavedGameTest : public QObject {
     void missingKeyKeepsTheCurrentValue() {
         GameState st;
         st.newGame(QString());
-        FakePlatform store;
+        FakeStore store;
         saveGame(st, store);
         for (const char* key : {"day", "speed", "heisi3"}) store.store.remove(QLatin1String(key));
         GameState loaded;  // kept values are not held within any range
@@ -198,7 +198,7 @@ class SavedGameTest : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(int, expected);
-        FakePlatform store;
+        FakeStore store;
         store.store[key] = stored;
         GameState st;
         for (Country& c : st.country) c.hp = c.OFE = c.DEF = c.qui = c.gold = c.heisi = 50;
@@ -219,7 +219,7 @@ class SavedGameTest : public QObject {
     }
 
     void hugeAndBrokenTextsLoadAsTheyAre() {
-        FakePlatform store;
+        FakeStore store;
         const QString megabyte(1 << 20, QChar(u'国'));
         store.store[QStringLiteral("name0")] = megabyte;
         store.store[QStringLiteral("item5")] = QString::fromUtf8("\xff\xfe broken");
@@ -230,7 +230,7 @@ class SavedGameTest : public QObject {
     }
 
     void knowsWhetherAGameWasSaved() {
-        FakePlatform store;
+        FakeStore store;
         QVERIFY(!hasSavedGame(store));
         store.store[QStringLiteral("unrelated")] = "1";
         QVERIFY(!hasSavedGame(store));

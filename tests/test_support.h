@@ -10,7 +10,7 @@ namespace zentar {
 
 // The whole game state as text: every saved value and the working values.
 inline QMap<QString, QString> wholeState(const GameState& st) {
-    FakePlatform image;
+    FakeStore image;
     saveGame(st, image);
     const auto n = [](std::int32_t v) { return QString::number(v); };
     image.store["aite"] = n(st.aite);
@@ -24,9 +24,12 @@ inline QMap<QString, QString> wholeState(const GameState& st) {
 
 struct Session {
     FakePlatform pf;
-    Game g{pf};
+    Game g{pf.services()};
 
-    Session() { g.st.kaigyo = QStringLiteral("\r\n"); }
+    Session() {
+        g.st.kaigyo = QStringLiteral("\r\n");
+        g.attachSurface(&pf);
+    }
 
     // Runs one event of the game, as a window or a timer does.
     template <typename Handler>

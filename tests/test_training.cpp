@@ -179,7 +179,7 @@ class TrainingTest : public QObject {
         st.newGame({});
         st.kunren = mode;
         st.nissu = 3;
-        FakePlatform pf;
+        FakeRandom pf;
         for (float r : draws) pf.draws.push_back(r);
         for (int j = 1; j < kCountries; ++j)
             pf.draws.push_back(0.0f);  // every other country: mode 0
@@ -208,7 +208,7 @@ class TrainingTest : public QObject {
         QFETCH(int, after);
         Country c;
         c.DEF = before;
-        FakePlatform pf;
+        FakeRandom pf;
         // Mode 1 draws hp then DEF; mode 5 draws hp, OFE, DEF, qui, gold.
         pf.script({0.0f});
         if (mode == 5) pf.script({0.0f});
@@ -223,7 +223,7 @@ class TrainingTest : public QObject {
         st.newGame({});
         st.kunren = 7;
         st.nissu = 1;
-        FakePlatform pf;
+        FakeRandom pf;
         for (int j = 1; j < kCountries; ++j) pf.script({0.7f, 0.5f});  // mode 3, then + 10000
         passDay(st, pf);
         QCOMPARE(st.country[0].gold, 1000000);
@@ -236,7 +236,7 @@ class TrainingTest : public QObject {
     void growthSaturates() {
         Country c;
         c.gold = 2147483000;
-        FakePlatform pf;
+        FakeRandom pf;
         pf.script({0.99f});
         growCountry(c, 3, pf);
         QCOMPARE(c.gold, 2147483647);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/controls.h"
+#include "core/random_source.h"
 #include "core/screen.h"
 
 namespace zentar {
@@ -123,13 +124,13 @@ struct Form3 : Screen {
 };
 
 // A random soldier index: r × n truncated, held within 0..255.
-int drawSoldier(Platform& pf, std::int32_t n);
+int drawSoldier(RandomSource& random, std::int32_t n);
 
 // The target search of the battle: starting from `start`, draws r × n truncated
 // until it meets a soldier that `stands`. Returns -1, without drawing, when none of
 // the indices the draw can reach stands and `start` does not either.
 int drawStanding(const std::array<std::int32_t, kSoldiers>& hp, int start, std::int32_t n,
-                 bool (*stands)(std::int32_t), Platform& pf);
+                 bool (*stands)(std::int32_t), RandomSource& random);
 
 // The two lines of pre-battle talk of a rival; empty for any other number.
 std::array<QString, 2> battleTalk(int rival);

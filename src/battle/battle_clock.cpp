@@ -19,10 +19,10 @@ std::int32_t satMul(std::int32_t a, std::int32_t b) {
 
 // The player's soldiers step by chance: up to 3 × ketu towards smaller coordinates,
 // up to 5 × ketu towards larger ones, and snap on at most 3 × ketu away.
-float playerStep(float from, float to, std::int32_t ketu, Platform& pf) {
+float playerStep(float from, float to, std::int32_t ketu, RandomSource& random) {
     const std::int32_t reach = satMul(3, ketu);
     if (std::fabs(static_cast<double>(from) - to) > reach) {
-        const double r = pf.random();
+        const double r = random.next();
         return static_cast<float>(from >= to ? from - r * ketu * 3 : r * ketu * 5 + from);
     }
     return to;
@@ -52,7 +52,7 @@ void Form3::snk_Timer() {
     HAI();
     struck |= rivalTurn();
     HAI();
-    if (struck) g.pf.beep();
+    if (struck) g.sound.beep();
     checkOutcome();
 }
 
@@ -66,8 +66,8 @@ bool Form3::playerTurn(int targetCountry) {
         const int t = bm.mato[kPlayer][bm.ban];
         Picture& a = HEIM[bm.ban];
         const Picture& target = HEIT[t];
-        a.Left = playerStep(a.Left, target.Left, bm.ketu[kPlayer], g.pf);
-        a.Top = playerStep(a.Top, target.Top, bm.ketu[kPlayer], g.pf);
+        a.Left = playerStep(a.Left, target.Left, bm.ketu[kPlayer], g.random);
+        a.Top = playerStep(a.Top, target.Top, bm.ketu[kPlayer], g.random);
         HITORI();
         struck |= strike(kPlayer, t);
     }
@@ -93,19 +93,19 @@ bool Form3::rivalTurn() {
     return struck;
 }
 
-int drawSoldier(Platform& pf, std::int32_t n) {
-    return std::clamp(truncate(static_cast<double>(pf.random()) * n), 0, kSoldiers - 1);
+int drawSoldier(RandomSource& random, std::int32_t n) {
+    return std::clamp(truncate(static_cast<double>(random.next()) * n), 0, kSoldiers - 1);
 }
 
 int drawStanding(const std::array<std::int32_t, kSoldiers>& hp, int start, std::int32_t n,
-                 bool (*stands)(std::int32_t), Platform& pf) {
+                 bool (*stands)(std::int32_t), RandomSource& random) {
     int t = std::clamp(start, 0, kSoldiers - 1);
     if (stands(hp[t])) return t;
     const int drawable = std::clamp(n - 1, 0, kSoldiers - 1);
     const auto end = hp.begin() + drawable + 1;
     const auto first = std::find_if(hp.begin(), end, stands);
     if (first == end) return -1;
-    for (int draw = 0; draw < kMaxTargetDraws && !stands(hp[t]); ++draw) t = drawSoldier(pf, n);
+    for (int draw = 0; draw < kMaxTargetDraws && !stands(hp[t]); ++draw) t = drawSoldier(random, n);
     return stands(hp[t]) ? t : static_cast<int>(first - hp.begin());
 }
 
@@ -115,7 +115,7 @@ bool Form3::chooseTarget(int side, int targetCountry) {
     const std::int32_t heisi = g.st.country[std::clamp(targetCountry, 0, kCountries - 1)].heisi;
     std::int32_t& mato = bm.mato[side][bm.ban];
     const int t = drawStanding(
-        bm.heihp[1 - side], mato, heisi, [](std::int32_t hp) { return hp > 0; }, g.pf);
+        bm.heihp[1 - side], mato, heisi, [](std::int32_t hp) { return hp > 0; }, g.random);
     if (t < 0) return false;
     mato = t;
     return true;
@@ -129,7 +129,7 @@ bool Form3::strike(int side, int t) {
     double dmg = 0;
     if (lands) {
         const std::int32_t bracket = truncate(2.0 * bm.kou[side] - bm.bou[other]);
-        dmg = g.pf.random() * static_cast<double>(bracket);
+        dmg = g.random.next() * static_cast<double>(bracket);
     }
     if (dmg < 0) dmg = 1;
     std::int32_t& hp = bm.heihp[other][t];

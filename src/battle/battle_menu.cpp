@@ -78,13 +78,13 @@ void Form3::resume() {
 void Form3::II_Click() {
     const QString chosen = SENPO.Text();
     if (chosen.isEmpty()) {
-        g.pf.message(QStringLiteral("戦法を決めてください！"), Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("戦法を決めてください！"), Buttons::Ok, Icon::None);
         return;
     }
     sakusen = chosen.left(1);
     if (sakusen == u"あ") {
         for (int i = 0; i <= lastCommanded(bm.nokori[kPlayer]); ++i)
-            bm.mato[kPlayer][i] = drawSoldier(g.pf, bm.nokori[kRival]);
+            bm.mato[kPlayer][i] = drawSoldier(g.random, bm.nokori[kRival]);
     } else if (sakusen == u"的") {
         aimAtOne();
     } else if (sakusen == u"ア") {
@@ -94,7 +94,7 @@ void Form3::II_Click() {
     } else if (sakusen == u"退") {
         for (const char16_t* line :
              {u"こりゃかなわん。逃げよう。", u"すたこらさっさー", u"退却した･･･"})
-            g.pf.message(QString::fromUtf16(line), Buttons::Ok, Icon::None);
+            g.dialogues.message(QString::fromUtf16(line), Buttons::Ok, Icon::None);
         g.Unload(ScreenId::Battle);
         g.Show(ScreenId::Main);
         return;
@@ -108,7 +108,7 @@ void Form3::II_Click() {
 void Form3::aimAtOne() {
     const auto& hp = bm.heihp[kRival];
     const auto stands = [](std::int32_t v) { return v != 0; };
-    int t = drawStanding(hp, 0, bm.nokori[kRival], stands, g.pf);
+    int t = drawStanding(hp, 0, bm.nokori[kRival], stands, g.random);
     if (t < 0) {
         const auto anyone = std::find_if(hp.begin(), hp.end(), stands);
         if (anyone == hp.end()) return;

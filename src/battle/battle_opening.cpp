@@ -19,7 +19,7 @@ void Form3::Timer1_Timer() {
         Timer1.Interval = kFlashInterval;
         FIGHT.Visible = true;
         bm.flash += 1;
-        const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random();
+        const double r1 = g.random.next(), r2 = g.random.next(), r3 = g.random.next();
         FIGHT.ForeColor = {truncate(r1 * 255), truncate(r2 * 255), truncate(r3 * 255)};
         if (bm.flash > kFlashTicks) {
             Timer1.Enabled = false;

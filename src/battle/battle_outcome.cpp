@@ -15,9 +15,9 @@ void Form3::checkOutcome() {
         const std::int32_t loss = truncate(me.gold / 5.0);
         me.gold -= loss;
         rival.gold = satAdd(rival.gold, loss);
-        g.pf.message(QStringLiteral("こてんぱんにされちゃいました････とほほ･･･") + st.kaigyo +
-                         QStringLiteral("国家予算の１／５取られてしまった！！"),
-                     Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("こてんぱんにされちゃいました････とほほ･･･") +
+                                st.kaigyo + QStringLiteral("国家予算の１／５取られてしまった！！"),
+                            Buttons::Ok, Icon::None);
         g.Unload(ScreenId::Battle);
         g.Show(ScreenId::Main);
     }
@@ -26,9 +26,9 @@ void Form3::checkOutcome() {
         rival.gold -= gain;
         me.gold = satAdd(me.gold, gain);
         rival.win = satAdd(rival.win, 1);
-        g.pf.message(QStringLiteral("勝利！！") + st.kaigyo + QString::number(gain) +
-                         QStringLiteral("￥もぎ取った！！"),
-                     Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("勝利！！") + st.kaigyo + QString::number(gain) +
+                                QStringLiteral("￥もぎ取った！！"),
+                            Buttons::Ok, Icon::None);
         g.Unload(ScreenId::Battle);
         g.Show(ScreenId::Main);
         if (st.aite == kLastRival) {

@@ -85,7 +85,7 @@ PictureId rivalIcon(int rival) {
 
 void Form3::Form_Load() {
     GameState& st = g.st;
-    g.pf.seedFromClock();
+    g.random.seedFromClock();
     sakusen.clear();
     for (auto& side : bm.heihp) side.fill(0);
     HEIM[0].picture = ICONS[0].picture;
@@ -126,8 +126,8 @@ void Form3::fieldSoldiers(int side, int country) {
         Picture& s = sp[i];
         s = first;
         s.Visible = true;
-        const double r1 = g.pf.random();
-        const double r2 = g.pf.random();
+        const double r1 = g.random.next();
+        const double r2 = g.random.next();
         const double spread = r1 * 200;
         s.Left = static_cast<float>(side == kPlayer ? first.Left - spread : spread + first.Left);
         s.Top = static_cast<float>((Height - first.Top) * r2 + first.Top - 200);

@@ -21,62 +21,62 @@ int nearest(double x) {
 }  // namespace
 
 void Form3::effectFrame(const std::function<void()>& draw, bool holds) {
-    g.pf.fillColor({0, 0, 0});
+    g.surface().fillColor({0, 0, 0});
     const bool chooserOpen = g.loaded(ScreenId::Chooser);
     if (chooserOpen) g.Hide(ScreenId::Chooser);
     kab.Visible = false;
-    g.pf.cls();
+    g.surface().cls();
     draw();
-    if (holds) g.pf.hold();
-    g.pf.cls();
+    if (holds) g.surface().hold();
+    g.surface().cls();
     kab.Visible = true;
     if (chooserOpen && g.loaded(ScreenId::Chooser)) g.Show(ScreenId::Chooser);
 }
 
 void Form3::circles() {
-    g.pf.beginEffect(kCircles + 1);
+    g.surface().beginEffect(kCircles + 1);
     for (int i = 0; i <= kCircles; ++i) {
-        const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random(), r4 = g.pf.random(),
-                     r5 = g.pf.random();
-        g.pf.circle(static_cast<float>(r1 * Width), static_cast<float>(r2 * Height), 300,
-                    {nearest(r3 * 255), nearest(r4 * 255), nearest(r5 * 255)});
+        const double r1 = g.random.next(), r2 = g.random.next(), r3 = g.random.next(),
+                     r4 = g.random.next(), r5 = g.random.next();
+        g.surface().circle(static_cast<float>(r1 * Width), static_cast<float>(r2 * Height), 300,
+                           {nearest(r3 * 255), nearest(r4 * 255), nearest(r5 * 255)});
     }
 }
 
 // Concentric rings from the centre out, dark inside and brightest at radius 6000,
 // in blue (0), green (1) or red (2).
 void Form3::rings(int channel) {
-    g.pf.beginEffect(kRings + 1);
+    g.surface().beginEffect(kRings + 1);
     for (int i = 0; i <= kRings; ++i) {
         const int v = truncate(static_cast<double>(i) / kRings * 255);
         const Rgb colour = channel == 0 ? Rgb{0, 0, v} : channel == 1 ? Rgb{0, v, 0} : Rgb{v, 0, 0};
-        g.pf.circle(Width / 2, Height / 2, static_cast<float>(3 * i), colour);
+        g.surface().circle(Width / 2, Height / 2, static_cast<float>(3 * i), colour);
     }
 }
 
 // Pairs of bars two twips wide moving out from the centre line, bright to black.
 void Form3::bars(bool red, bool green, bool blue) {
-    g.pf.beginEffect((kBars / 2 + 1) * 2);
+    g.surface().beginEffect((kBars / 2 + 1) * 2);
     const float mid = Width / 2;
     for (int i = 0; i <= kBars; i += 2) {
         const int u = 255 - truncate(static_cast<double>(i) / kBars * 255);
         const Rgb colour{red ? u : 0, green ? u : 0, blue ? u : 0};
-        g.pf.box(mid + i - 2, 0, mid + i, Height, colour);
-        g.pf.box(mid - i + 2, 0, mid - i, Height, colour);
+        g.surface().box(mid + i - 2, 0, mid + i, Height, colour);
+        g.surface().box(mid - i + 2, 0, mid - i, Height, colour);
     }
 }
 
 void Form3::lightning() {
-    g.pf.beginEffect((kBolts + 1) * (kBoltDepth / 100 + 1) * (kBoltWidth + 1));
+    g.surface().beginEffect((kBolts + 1) * (kBoltDepth / 100 + 1) * (kBoltWidth + 1));
     for (int n = 0; n <= kBolts; ++n) {
-        const int c = truncate(static_cast<double>(g.pf.random()) * 150 + 20);
-        double x = static_cast<double>(g.pf.random()) * Width;
+        const int c = truncate(static_cast<double>(g.random.next()) * 150 + 20);
+        double x = static_cast<double>(g.random.next()) * Width;
         for (int y = 0; y <= kBoltDepth; y += 100) {
             const double x0 = x;
-            x = x + static_cast<double>(g.pf.random()) * 400 - 200;
+            x = x + static_cast<double>(g.random.next()) * 400 - 200;
             for (int k = 0; k <= kBoltWidth; ++k)
-                g.pf.line(static_cast<float>(x0 + k), static_cast<float>(y - 100),
-                          static_cast<float>(x + k), static_cast<float>(y), {c, c, 255});
+                g.surface().line(static_cast<float>(x0 + k), static_cast<float>(y - 100),
+                                 static_cast<float>(x + k), static_cast<float>(y), {c, c, 255});
         }
     }
 }

@@ -36,7 +36,7 @@ QString amountText(double amount) {
 }  // namespace
 
 void Form3::SIYOU() {
-    g.pf.fillColor({0, 0, 0});
+    g.surface().fillColor({0, 0, 0});
     const QString used = g.st.sentaku;
     if (const GoodsEntry* goods = goodsByKey(used)) useGoods(*goods, potencyOf(used, *goods));
     if (used.startsWith(u'呪')) NOROI();
@@ -64,7 +64,7 @@ void Form3::useGoods(const GoodsEntry& goods, int potency) {
     const double amount = potency * factorOf(goods.goods);
     const QString amt = amountText(amount);
     const QString& br = g.st.kaigyo;
-    auto say = [this](const QString& text) { g.pf.message(text, Buttons::Ok, Icon::None); };
+    auto say = [this](const QString& text) { g.dialogues.message(text, Buttons::Ok, Icon::None); };
     switch (goods.goods) {
         case Goods::LifeGuard:
             act2();
@@ -76,7 +76,7 @@ void Form3::useGoods(const GoodsEntry& goods, int potency) {
         case Goods::NurseCall:
             ACT4();
             forFielded(kPlayer, [&](int i) {
-                const int d = truncate(static_cast<double>(g.pf.random()) * 5);
+                const int d = truncate(static_cast<double>(g.random.next()) * 5);
                 if (d == 1 && bm.heihp[kPlayer][i] == 0) revive(kPlayer, i, amount);
             });
             say(QStringLiteral("運のいい力尽きた兵士はＨＰが") + amt +
@@ -111,7 +111,7 @@ void Form3::useGoods(const GoodsEntry& goods, int potency) {
         case Goods::Bomb:
             act1();
             forFielded(kRival, [&](int i) {
-                if (bm.heihp[kRival][i] > 0) wound(kRival, i, amount * g.pf.random());
+                if (bm.heihp[kRival][i] > 0) wound(kRival, i, amount * g.random.next());
             });
             say(g.st.country[countryOf(kRival)].name + QStringLiteral("兵士は爆風を受け約") + amt +
                 QStringLiteral("ダメージ！"));

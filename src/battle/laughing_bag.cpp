@@ -13,10 +13,10 @@ constexpr int kOutcomes = 10;
 
 void Form3::NOROI() {
     const QString& br = g.st.kaigyo;
-    g.pf.message(
+    g.dialogues.message(
         QStringLiteral("呪いの笑い袋の攻撃！") + br + QStringLiteral("いくよ、笑い袋恒例の必殺技"),
         Buttons::Ok, Icon::None);
-    bagOutcome(truncate(static_cast<double>(g.pf.random()) * kOutcomes));
+    bagOutcome(truncate(static_cast<double>(g.random.next()) * kOutcomes));
 }
 
 void Form3::boost(int side, std::int32_t kou, std::int32_t bou, std::int32_t ketu) {
@@ -27,7 +27,7 @@ void Form3::boost(int side, std::int32_t kou, std::int32_t bou, std::int32_t ket
 
 void Form3::bagOutcome(int k) {
     const QString& br = g.st.kaigyo;
-    auto say = [this](const QString& text) { g.pf.message(text, Buttons::Ok, Icon::None); };
+    auto say = [this](const QString& text) { g.dialogues.message(text, Buttons::Ok, Icon::None); };
     auto title = [&](const char16_t* first, const char16_t* second) {
         say(QString::fromUtf16(first) + br + QString::fromUtf16(second));
     };
@@ -36,7 +36,7 @@ void Form3::bagOutcome(int k) {
             title(u"必殺！！", u"呪いの真空切り！！");
             for (int side : {kPlayer, kRival})
                 forFielded(side, [&](int i) {
-                    if (bm.heihp[side][i] > 0) wound(side, i, 300.0f * g.pf.random());
+                    if (bm.heihp[side][i] > 0) wound(side, i, 300.0f * g.random.next());
                 });
             say(QStringLiteral("全ての兵士は旋風を受け約３００ダメージ！"));
             break;
@@ -45,7 +45,7 @@ void Form3::bagOutcome(int k) {
             act2();
             const double full = g.st.country[0].hp;
             forFielded(kPlayer, [&](int i) {
-                if (bm.heihp[kPlayer][i] > 0) heal(kPlayer, i, g.pf.random() * full);
+                if (bm.heihp[kPlayer][i] > 0) heal(kPlayer, i, g.random.next() * full);
             });
             say(QStringLiteral("あなたの兵士はＨＰが回復した！"));
             break;
@@ -61,7 +61,7 @@ void Form3::bagOutcome(int k) {
             ACT8();
             forFielded(kRival, [&](int i) {
                 if (bm.heihp[kRival][i] > 0)
-                    wound(kRival, i, static_cast<double>(g.pf.random()) * 400 + 800);
+                    wound(kRival, i, static_cast<double>(g.random.next()) * 400 + 800);
             });
             say(g.st.country[countryOf(kRival)].name +
                 QStringLiteral("兵士は雷撃を受け約1000ダメージ！"));
@@ -87,7 +87,7 @@ void Form3::bagOutcome(int k) {
             ACT4();
             for (int side : {kPlayer, kRival})
                 forFielded(side, [&](int i) {
-                    revive(side, i, static_cast<double>(g.pf.random()) * 500 + 2500);
+                    revive(side, i, static_cast<double>(g.random.next()) * 500 + 2500);
                 });
             say(QStringLiteral("すべての兵士はＳＴ約3000回復した！"));
             break;
@@ -98,8 +98,8 @@ void Form3::bagOutcome(int k) {
             for (int side : {kPlayer, kRival})
                 forFielded(side, [&](int i) {
                     Picture& s = sprites(side)[i];
-                    s.Top = static_cast<float>(g.pf.random() * static_cast<double>(Height));
-                    s.Left = static_cast<float>(g.pf.random() * static_cast<double>(Width));
+                    s.Top = static_cast<float>(g.random.next() * static_cast<double>(Height));
+                    s.Left = static_cast<float>(g.random.next() * static_cast<double>(Width));
                 });
             say(QStringLiteral("すべての兵士はどこかに飛んでった！！"));
             break;

@@ -6,9 +6,13 @@
 #include <QStringList>
 
 #include "core/picture_id.h"
-#include "core/platform.h"
 
 namespace zentar {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
 
 struct Control {
     float Left = 0, Top = 0, Width = 0, Height = 0;

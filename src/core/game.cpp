@@ -32,9 +32,26 @@ std::unique_ptr<Screen> makeScreen(ScreenId id, Game& g) {
     return nullptr;
 }
 
+// Drawing while no battle window shows: nothing to see.
+class NoSurface : public BattleSurface {
+  public:
+    void beginEffect(int) override {}
+    void fillColor(Rgb) override {}
+    void circle(float, float, float, Rgb) override {}
+    void line(float, float, float, float, Rgb) override {}
+    void box(float, float, float, float, Rgb) override {}
+    void cls() override {}
+    void hold() override {}
+};
+
 }  // namespace
 
-Game::Game(Platform& platform) : pf(platform) {}
+Game::Game(const Services& services)
+    : random(services.random),
+      dialogues(services.dialogues),
+      sound(services.sound),
+      clock(services.clock),
+      store(services.store) {}
 
 Game::~Game() = default;
 
@@ -76,11 +93,20 @@ void Game::End() {
     ended_ = true;
 }
 
+BattleSurface& Game::surface() const {
+    static NoSurface nowhere;
+    return surface_ ? *surface_ : nowhere;
+}
+
+void Game::detachSurface(const BattleSurface* surface) {
+    if (surface_ == surface) surface_ = nullptr;
+}
+
 void Game::save() {
-    const QString failure = saveGame(st, pf);
+    const QString failure = saveGame(st, store);
     if (!failure.isEmpty())
-        pf.message(QStringLiteral("セーブに失敗しました。") + st.kaigyo + failure, Buttons::Ok,
-                   Icon::None);
+        dialogues.message(QStringLiteral("セーブに失敗しました。") + st.kaigyo + failure,
+                          Buttons::Ok, Icon::None);
 }
 
 void Game::settle() {

@@ -1,5 +1,6 @@
-// The running game: the state, the platform and the screens with the truth of
-// which are loaded, visible and enabled. A screen that is unloaded leaves at once,
+// The core of the game, below every Qt folder: the running game, with the state, the
+// seams to the outside and the screens with the truth of which are loaded, visible and
+// enabled. A screen that is unloaded leaves at once,
 // but its object lives on until no handler runs any more, so no handler ever
 // destroys the screen it runs in.
 #pragma once
@@ -8,19 +9,44 @@
 #include <memory>
 #include <vector>
 
-#include "core/platform.h"
+#include "core/battle_surface.h"
+#include "core/clock.h"
+#include "core/dialogues.h"
+#include "core/random_source.h"
 #include "core/screen.h"
+#include "core/sound.h"
 #include "state/game_state.h"
+#include "state/store.h"
 
 namespace zentar {
 
+// Everything outside the rules that the game reaches, one seam each.
+struct Services {
+    RandomSource& random;
+    Dialogues& dialogues;
+    Sound& sound;
+    Clock& clock;
+    Store& store;
+};
+
 class Game {
   public:
-    explicit Game(Platform& platform);
+    explicit Game(const Services& services);
     ~Game();
 
     GameState st;
-    Platform& pf;
+    RandomSource& random;
+    Dialogues& dialogues;
+    Sound& sound;
+    Clock& clock;
+    Store& store;
+
+    // The battle's drawing surface: the one the battle's window attached, else one that
+    // draws nowhere.
+    BattleSurface& surface() const;
+    void attachSurface(BattleSurface* surface) { surface_ = surface; }
+    // Detaches the surface, if it is still the one attached.
+    void detachSurface(const BattleSurface* surface);
 
     // Opens the title screen, as the program does when it starts.
     void start();
@@ -76,6 +102,7 @@ class Game {
 
     std::array<Slot, kScreenCount> slots_;
     std::vector<std::unique_ptr<Screen>> unloaded_;
+    BattleSurface* surface_ = nullptr;
     int depth_ = 0;
     bool ended_ = false;
 };

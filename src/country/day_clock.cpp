@@ -6,51 +6,51 @@ namespace zentar {
 namespace {
 
 // field = old + r × k, rounded ties to even, held within int32.
-void grow(std::int32_t& field, double k, Platform& pf) {
-    const double r = pf.random();
+void grow(std::int32_t& field, double k, RandomSource& random) {
+    const double r = random.next();
     field = roundEven(static_cast<double>(field) + r * k);
 }
 
 }  // namespace
 
-int randomMode(Platform& pf) {
-    return truncate(static_cast<double>(pf.random()) * 5);
+int randomMode(RandomSource& random) {
+    return truncate(static_cast<double>(random.next()) * 5);
 }
 
-void growCountry(Country& c, int mode, Platform& pf) {
+void growCountry(Country& c, int mode, RandomSource& random) {
     switch (mode) {
         case 1:
-            grow(c.hp, 50, pf);
-            grow(c.DEF, 3, pf);
+            grow(c.hp, 50, random);
+            grow(c.DEF, 3, random);
             break;
         case 2:
-            grow(c.hp, 30, pf);
-            grow(c.OFE, 17, pf);
+            grow(c.hp, 30, random);
+            grow(c.OFE, 17, random);
             break;
         case 3:
-            grow(c.gold, 20.0 * 1000, pf);
+            grow(c.gold, 20.0 * 1000, random);
             break;
         case 4:
-            grow(c.hp, 25, pf);
-            grow(c.qui, 3, pf);
+            grow(c.hp, 25, random);
+            grow(c.qui, 3, random);
             break;
         case 5:
-            grow(c.hp, 20, pf);
-            grow(c.OFE, 9, pf);
-            grow(c.DEF, 2, pf);
-            grow(c.qui, 2, pf);
-            grow(c.gold, 10.0 * 1000, pf);
+            grow(c.hp, 20, random);
+            grow(c.OFE, 9, random);
+            grow(c.DEF, 2, random);
+            grow(c.qui, 2, random);
+            grow(c.gold, 10.0 * 1000, random);
             break;
         default:  // 0, 7 and anything else: no growth
             break;
     }
 }
 
-void passDay(GameState& st, Platform& pf) {
+void passDay(GameState& st, RandomSource& random) {
     for (int j = 0; j < kCountries; ++j) {
-        int mode = j == 0 ? st.kunren : randomMode(pf);
-        if (mode == kModeRandom) mode = randomMode(pf);
-        growCountry(st.country[j], mode, pf);
+        int mode = j == 0 ? st.kunren : randomMode(random);
+        if (mode == kModeRandom) mode = randomMode(random);
+        growCountry(st.country[j], mode, random);
     }
     st.day = satAdd(st.day, 1);
     st.nissu = satAdd(st.nissu, -1);

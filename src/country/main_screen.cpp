@@ -86,11 +86,11 @@ void Form2::Form_KeyDown(int) {
 
 void Form2::pauseQuestion() {
     if (g.st.nissu <= 0) return;
-    if (g.pf.message(QStringLiteral("時間を止めますか？"), Buttons::YesNo, Icon::None) !=
+    if (g.dialogues.message(QStringLiteral("時間を止めますか？"), Buttons::YesNo, Icon::None) !=
         Answer::Yes)
         return;
     g.st.nissu = 0;
-    g.pf.message(QStringLiteral("時間を止めました"), Buttons::Ok, Icon::None);
+    g.dialogues.message(QStringLiteral("時間を止めました"), Buttons::Ok, Icon::None);
 }
 
 void Form2::N1_Click() {
@@ -105,8 +105,8 @@ void Form2::N2_Click() {
 
 void Form2::N3_Click() {
     if (hyouji == 0) {
-        g.pf.message(QStringLiteral("対戦したい相手を表示させてから押してください。"), Buttons::Ok,
-                     Icon::None);
+        g.dialogues.message(QStringLiteral("対戦したい相手を表示させてから押してください。"),
+                            Buttons::Ok, Icon::None);
         return;
     }
     g.st.aite = hyouji;
@@ -125,8 +125,8 @@ void Form2::QueryUnload() {
 }
 
 void Form2::Z1_Click() {
-    g.pf.message(QStringLiteral("ヘルプ.htmをご覧下さい。(^_^;)"), Buttons::Ok, Icon::None);
-    g.pf.showHelp();
+    g.dialogues.message(QStringLiteral("ヘルプ.htmをご覧下さい。(^_^;)"), Buttons::Ok, Icon::None);
+    g.dialogues.showHelp();
 }
 
 QString Form2::statusText(int h) const {
@@ -160,14 +160,14 @@ void Form2::Timer1_Timer() {
 
 void Form2::Timer2_Timer() {
     GameState& st = g.st;
-    BUN[3].Caption = QStringLiteral("現在時刻　") + g.pf.timeOfDay();
+    BUN[3].Caption = QStringLiteral("現在時刻　") + g.clock.timeOfDay();
     st.speed = MSP.Value;
     BUN[2].Caption = QStringLiteral("今の速さ　") + QString::number(st.speed);
     BUN[1].Caption =
         QStringLiteral("ゲーム開始") + QString::number(st.day) + QStringLiteral("日目");
     if (st.tokei < 0 && st.nissu > 0) {
         st.tokei = 40;
-        passDay(st, g.pf);
+        passDay(st, g.random);
         requestRefresh();
         return;
     }

@@ -101,7 +101,7 @@ void Shop::Timer1_Timer() {
     // covered. A free order is never short: a budget below zero must not lock the shop.
     const double owed = std::nearbyint(price);
     if (owed != 0 && budget < owed) {
-        g.pf.message(QStringLiteral("おい、金足りねえぞ！！"), Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("おい、金足りねえぞ！！"), Buttons::Ok, Icon::None);
         resetOrder();
     }
 }
@@ -119,10 +119,10 @@ void Shop::OK_Click() {
 void Shop::buySoldiers(double count) {
     Country& me = g.st.country[0];
     if (static_cast<double>(me.heisi) + count > kMaxHeisi) {
-        g.pf.message(QStringLiteral("仲間は２５６人までです！"), Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("仲間は２５６人までです！"), Buttons::Ok, Icon::None);
         return;
     }
-    g.pf.message(QStringLiteral("大切にしてやって下せいよ"), Buttons::Ok, Icon::None);
+    g.dialogues.message(QStringLiteral("大切にしてやって下せいよ"), Buttons::Ok, Icon::None);
     me.heisi = roundEven(static_cast<double>(me.heisi) + count);
     me.gold = satAdd(me.gold, -nedan);
 }
@@ -132,14 +132,14 @@ void Shop::buyGoods(double count) {
     for (int i = kFirstSlot; i <= kLastSlot; ++i) {
         ItemSlot& s = g.st.slot[i];
         if ((s.item == key) == (s.kosuu < 1)) continue;  // exactly one of the two must hold
-        g.pf.message(QStringLiteral("毎度あり！！"), Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("毎度あり！！"), Buttons::Ok, Icon::None);
         s.kosuu = roundEven(static_cast<double>(s.kosuu) + count);
         s.item = key;
         Country& me = g.st.country[0];
         me.gold = satAdd(me.gold, -nedan);
         return;
     }
-    g.pf.message(QStringLiteral("持ち物が多すぎます"), Buttons::Ok, Icon::None);
+    g.dialogues.message(QStringLiteral("持ち物が多すぎます"), Buttons::Ok, Icon::None);
 }
 
 void Shop::NO_Click() {

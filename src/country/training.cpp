@@ -39,7 +39,7 @@ void Form4::Text1_Change(const QString& text) {
 void Form4::OK_Click() {
     const int mode = truncate(leadingNumber(NAIYO.Text()));
     if (mode == 0) {
-        g.pf.message(QStringLiteral("内容を決めましょう"), Buttons::Ok, Icon::None);
+        g.dialogues.message(QStringLiteral("内容を決めましょう"), Buttons::Ok, Icon::None);
         return;
     }
     g.st.kunren = mode;

@@ -43,7 +43,8 @@ QWidget* ownerOf(const QWidget* w) {
 
 }  // namespace
 
-Application::Application() : game_(platform_) {
+Application::Application() : game_(platform_.services()) {
+    game_.attachSurface(&platform_);
     loadResources();
     applyGameLook();
     platform_.onHelp = [this] { openHelp(); };

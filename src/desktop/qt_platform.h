@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/platform.h"
+#include "core/game.h"
 #include "core/random.h"
 #include "desktop/strike_sound.h"
 
@@ -18,11 +18,18 @@ namespace zentar {
 // tick of the desktop the game was balanced on, 18.2 times a second.
 inline constexpr int kTickMs = 55;
 
-class QtPlatform : public Platform {
+class QtPlatform : public RandomSource,
+                   public Dialogues,
+                   public Sound,
+                   public Clock,
+                   public Store,
+                   public BattleSurface {
   public:
     QtPlatform();
 
-    float random() override { return rng_.next(); }
+    Services services() { return {*this, *this, *this, *this, *this}; }
+
+    float next() override { return rng_.next(); }
     void seedFromClock() override;
     Answer message(const QString& text, Buttons buttons, Icon icon) override;
     void beep() override;

@@ -85,7 +85,7 @@ void Form8::RNK() {
 }
 
 void Form8::Timer1_Timer() {
-    const double r1 = g.pf.random(), r2 = g.pf.random(), r3 = g.pf.random();
+    const double r1 = g.random.next(), r2 = g.random.next(), r3 = g.random.next();
     Label1.ForeColor = {truncate(r1 * 255), truncate(r2 * 255), truncate(r3 * 255)};
     if (typePosition < lineTicks) {
         Label2.Caption = currentLine.left(typePosition);

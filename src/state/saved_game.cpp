@@ -45,7 +45,7 @@ void forEachField(State& st, Visit&& visit) {
 }
 
 struct Writer {
-    Platform& store;
+    Store& store;
     void operator()(const QString& key, std::int32_t v, std::int32_t, std::int32_t) {
         store.write(key, QString::number(v));
     }
@@ -53,7 +53,7 @@ struct Writer {
 };
 
 struct Reader {
-    Platform& store;
+    Store& store;
     // Only a number read from the store is held within its range; a missing or
     // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
@@ -84,16 +84,16 @@ const QStringList& saveKeys() {
     return keys;
 }
 
-QString saveGame(const GameState& st, Platform& store) {
+QString saveGame(const GameState& st, Store& store) {
     forEachField(st, Writer{store});
     return store.commit();
 }
 
-void loadGame(GameState& st, Platform& store) {
+void loadGame(GameState& st, Store& store) {
     forEachField(st, Reader{store});
 }
 
-bool hasSavedGame(Platform& store) {
+bool hasSavedGame(Store& store) {
     const QStringList& keys = saveKeys();
     return std::any_of(keys.begin(), keys.end(),
                        [&store](const QString& k) { return store.contains(k); });

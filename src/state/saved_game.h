@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/platform.h"
 #include "state/game_state.h"
+#include "state/store.h"
 
 namespace zentar {
 
@@ -13,14 +13,14 @@ namespace zentar {
 const QStringList& saveKeys();
 
 // Writes every key; returns "" or the reason the store could not be written.
-QString saveGame(const GameState& st, Platform& store);
+QString saveGame(const GameState& st, Store& store);
 
 // Reads every key with the current value as the default. A stored number that is
 // not a number keeps the current value, one beyond int32 is clamped, and a heisi or
 // speed read from the store is held within 0..255 or 1..300.
-void loadGame(GameState& st, Platform& store);
+void loadGame(GameState& st, Store& store);
 
 // Whether the store holds any key of a saved game.
-bool hasSavedGame(Platform& store);
+bool hasSavedGame(Store& store);
 
 }  // namespace zentar

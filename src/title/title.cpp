@@ -37,17 +37,17 @@ void Form1::NAM_Change(const QString& text) {
 void Form1::N1_Click() {
     const QString question =
         QStringLiteral("今までの記録が消えます") + g.st.kaigyo + QStringLiteral("よろしいですか？");
-    if (g.pf.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) return;
+    if (g.dialogues.message(question, Buttons::YesNo, Icon::Question) != Answer::Yes) return;
     g.st.newGame(NAM.Text);
     openMainScreen();
 }
 
 void Form1::N2_Click() {
-    if (!hasSavedGame(g.pf)) {
-        g.pf.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
+    if (!hasSavedGame(g.store)) {
+        g.dialogues.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
         return;
     }
-    loadGame(g.st, g.pf);
+    loadGame(g.st, g.store);
     openMainScreen();
 }
 

@@ -4,35 +4,20 @@
 #include <QMap>
 #include <cstdlib>
 
-#include "core/platform.h"
 #include "state/saved_game.h"
+#include "state/store.h"
 
 namespace {
 
-class Store : public zentar::Platform {
+class MemoryStore : public zentar::Store {
   public:
     QMap<QString, QString> values;
-    float random() override { return 0; }
-    void seedFromClock() override {}
-    zentar::Answer message(const QString&, zentar::Buttons, zentar::Icon) override {
-        return zentar::Answer::Ok;
-    }
-    void beep() override {}
-    QString timeOfDay() override { return {}; }
-    void showHelp() override {}
     bool contains(const QString& key) override { return values.contains(key); }
     QString read(const QString& key, const QString& fallback) override {
         return values.value(key, fallback);
     }
     void write(const QString& key, const QString& value) override { values[key] = value; }
     QString commit() override { return {}; }
-    void beginEffect(int) override {}
-    void fillColor(zentar::Rgb) override {}
-    void circle(float, float, float, zentar::Rgb) override {}
-    void line(float, float, float, float, zentar::Rgb) override {}
-    void box(float, float, float, float, zentar::Rgb) override {}
-    void cls() override {}
-    void hold() override {}
 };
 
 bool same(const zentar::GameState& a, const zentar::GameState& b) {
@@ -50,7 +35,7 @@ bool same(const zentar::GameState& a, const zentar::GameState& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size) {
-    Store store;
+    MemoryStore store;
     const QStringList& keys = zentar::saveKeys();
     for (const QString& line : QString::fromUtf8(data, static_cast<qsizetype>(size)).split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
@@ -65,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size) {
     for (const zentar::Country& c : st.country)
         if (c.heisi < 0 || c.heisi > zentar::kMaxHeisi) std::abort();
     if (st.speed < zentar::kMinSpeed || st.speed > zentar::kMaxSpeed) std::abort();
-    Store again;
+    MemoryStore again;
     zentar::saveGame(st, again);
     zentar::GameState reloaded;
     zentar::loadGame(reloaded, again);

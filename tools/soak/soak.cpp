@@ -29,10 +29,16 @@ constexpr int kQuietTicks = 3000;     // a battle with no damage for this long i
 constexpr int kBattleTicks = 200000;  // no battle may run longer than this
 
 // A platform without a screen: seeded draws, answers from the player's own dice.
-class SoakPlatform : public Platform {
+class SoakPlatform : public RandomSource,
+                     public Dialogues,
+                     public Sound,
+                     public Clock,
+                     public Store,
+                     public BattleSurface {
   public:
     explicit SoakPlatform(std::uint32_t seed) : game_(seed), dice_(seed ^ 0x9e3779b9u) {}
-    float random() override { return game_.next(); }
+    Services services() { return {*this, *this, *this, *this, *this}; }
+    float next() override { return game_.next(); }
     void seedFromClock() override {
         game_.seed(static_cast<std::uint32_t>(dice_.next() * 4294967295.0));
     }
@@ -81,7 +87,7 @@ struct Figures {
 
 class Player {
   public:
-    explicit Player(std::uint32_t seed) : pf_(seed), game_(std::make_unique<Game>(pf_)) {}
+    explicit Player(std::uint32_t seed) : pf_(seed) { newProgram(); }
 
     void play(long battles) {
         g().dispatch([&] { g().start(); });
@@ -115,6 +121,10 @@ class Player {
     }
 
   private:
+    void newProgram() {
+        game_ = std::make_unique<Game>(pf_.services());
+        game_->attachSurface(&pf_);
+    }
     Game& g() { return *game_; }
     const Game& g() const { return *game_; }
     template <typename H>
@@ -124,7 +134,7 @@ class Player {
 
     void startNewGame() {
         if (g().ended() || !g().find<Form1>()) {  // the program ended: start it again
-            game_ = std::make_unique<Game>(pf_);
+            newProgram();
             run([&] { g().start(); });
         }
         // The dice answer the question; ask until the player says yes.
