@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "battle/battle.h"
+#include "battle/effects_view.h"
 #include "battle/field_view.h"
 #include "battle_support.h"
 #include "country/main_screen.h"
@@ -44,7 +45,7 @@ void report(const char* what, double micros, const char* goal = "") {
 void saveAndLoad() {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QtPlatform store;
+    QtStore store;
     GameState st;
     st.newGame({});
     report("save + load of the whole state through QSettings", median(9, 20, [&] {
@@ -164,9 +165,7 @@ void pace() {
 // The view's cost of one frame of act1: the frame's new circles drawn into the layer and
 // the field painted with it, at the first and at the last frames of the effect.
 void effectFrames() {
-    QtPlatform pf;
-    QWidget view;
-    pf.setEffectView(nullptr, QSize(512, 379));
+    EffectLayer layer(QSize(512, 379), [](int) {});
     BattleSession s(1, 1, 1);
     Form3& b = s.open();
     QImage field(512, 379, QImage::Format_ARGB32_Premultiplied);
@@ -174,13 +173,14 @@ void effectFrames() {
     const int perFrame = 5001 / 60 + 1;
     auto frame = [&] {
         for (int k = 0; k < perFrame; ++k)
-            pf.circle(rng.next() * 7680, rng.next() * 5685, 300, {int(rng.next() * 255), 100, 200});
+            layer.circle(rng.next() * 7680, rng.next() * 5685, 300,
+                         {int(rng.next() * 255), 100, 200});
         QPainter p(&field);
-        paintField(p, b, &pf.effectLayer());
+        paintField(p, b, &layer.image());
     };
     // A huge announced count keeps circle() from waiting for the next frame: the figure
     // is the drawing alone.
-    pf.beginEffect(1 << 30);
+    layer.beginEffect(1 << 30);
     report("act1 frame: first frames", median(5, 3, frame), "(goal < 2000 µs)");
     for (int i = 0; i < 55; ++i) frame();
     report("act1 frame: last frames", median(5, 3, frame), "(goal < 2000 µs)");

@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    zentar::QtPlatform store;
+    zentar::QtStore store;
     for (std::int32_t g = 1;; ++g) {
         zentar::GameState st;
         for (zentar::Country& c : st.country) {

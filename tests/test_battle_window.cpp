@@ -188,7 +188,7 @@ class BattleWindowTest : public QObject {
     // shows the field's green, and the effect shows between the soldier's outlines.
     void spritesAreDrawnWithoutABox() {
         BattleWindow w;
-        w.app.platform().box(0, 0, Form3::Width, Form3::Height, {200, 0, 0});
+        w.app.game().surface().box(0, 0, Form3::Width, Form3::Height, {200, 0, 0});
         const QImage shot = w.field->grab().toImage();
         for (const Picture* soldier : {&w.battle().HEIM[0], &w.battle().HEIT[0]}) {
             const QRect r = pixelRect(*soldier);

@@ -39,7 +39,7 @@ class QtPlatformTest : public QObject {
     void savesIntoTheSectionOfTheStore() {
         QTemporaryDir dir;
         storeIn(dir.path());
-        QtPlatform store;
+        QtStore store;
         GameState st;
         st.newGame(QStringLiteral("ディスクの国"));
         QCOMPARE(saveGame(st, store), QString());
@@ -50,7 +50,7 @@ class QtPlatformTest : public QObject {
         QCOMPARE(file.value(QStringLiteral("velmora/item3")).toString(), QString());
         QCOMPARE(file.childGroups(), QStringList{QStringLiteral("velmora")});
         GameState loaded;
-        QtPlatform again;
+        QtStore again;
         QVERIFY(hasSavedGame(again));
         loadGame(loaded, again);
         QCOMPARE(loaded.country[0].name, QStringLiteral("ディスクの国"));
@@ -62,7 +62,7 @@ class QtPlatformTest : public QObject {
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         storeIn(blocker.fileName());  // the store's folder would have to live inside a file
-        QtPlatform store;
+        QtStore store;
         GameState st;
         st.newGame({});
         const QString failure = saveGame(st, store);

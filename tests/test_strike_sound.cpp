@@ -83,7 +83,7 @@ class StrikeSoundTest : public QObject {
 
     void theStrikeSoundLoadsItsBeep() {
         StrikeSound sound;
-        QCOMPARE(sound.beep().samples.size(), std::size_t{2205});
+        QCOMPARE(sound.pcm().samples.size(), std::size_t{2205});
     }
 
     void readsOnlyMono16BitPcm_data() {

@@ -22,7 +22,12 @@ constexpr int kGlideMs = 200;
 
 }  // namespace
 
-BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload) {
+BattleView::BattleView(Application& app)
+    : ScreenWindow(app, &Form3::QueryUnload),
+      layer_(QSize(px(Form3::Width), px(Form3::Height)), [this](int milliseconds) {
+          update();
+          app_.animate(milliseconds);
+      }) {
     setWindowTitle(QStringLiteral("バトル テンキーの０かenterでメニュー"));
     setFixedSize(px(Form3::Width), px(Form3::Height));
     setFont(gameFont(12));
@@ -71,12 +76,12 @@ BattleView::BattleView(Application& app) : ScreenWindow(app, &Form3::QueryUnload
     const Form3* f = app_.game().find<Form3>();
     panelTop_ = f ? px(f->kab.Top) : height();
     kab_->move(f ? px(f->kab.Left) : 0, panelTop_);
-    app_.platform().setEffectView(this, size());
+    app_.game().attachSurface(&layer_);
     sync();
 }
 
 BattleView::~BattleView() {
-    app_.platform().setEffectView(nullptr, {});
+    app_.game().detachSurface(&layer_);
 }
 
 void BattleView::syncFrom(const Form3& f) {
@@ -116,7 +121,7 @@ void BattleView::syncPanel(const Form3& f) {
 void BattleView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (const Form3* f = app_.game().find<Form3>())
-        paintField(p, *f, &app_.platform().effectLayer());
+        paintField(p, *f, &layer_.image());
     else
         p.fillRect(rect(), QColor(0, 255, 0));
 }

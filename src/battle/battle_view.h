@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "battle/battle.h"
+#include "battle/effects_view.h"
 #include "widgets/picture_box.h"
 #include "widgets/screen_window.h"
 
@@ -41,6 +42,7 @@ class BattleView : public ScreenWindow<QWidget, Form3> {
     QPushButton* momir_;
     QPushButton* mg_;
     QPropertyAnimation* glide_;
+    EffectLayer layer_;
     int panelTop_;  // where the rules last put the panel, in pixels
 };
 

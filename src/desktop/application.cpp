@@ -1,12 +1,16 @@
 #include "desktop/application.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QThread>
 #include <QWindow>
+#include <algorithm>
 
 #include "battle/battle_view.h"
 #include "battle/item_chooser.h"
@@ -43,13 +47,9 @@ QWidget* ownerOf(const QWidget* w) {
 
 }  // namespace
 
-Application::Application() : game_(platform_.services()) {
-    game_.attachSurface(&platform_);
+Application::Application() : game_({random_, dialogues_, sound_, clock_, store_}) {
     loadResources();
     applyGameLook();
-    platform_.onHelp = [this] { openHelp(); };
-    platform_.onPump = [this] { syncWindows(); };
-    platform_.messageOwner = [this] { return frontWindow(); };
 }
 
 // The timers stop first: closing the sound stream pumps the event loop, and no handler
@@ -67,7 +67,7 @@ void Application::start() {
 }
 
 void Application::terminate() {
-    platform_.closing = true;
+    closing_ = true;
     dispatch([this] {
         game_.Unload(ScreenId::Main);
         game_.End();
@@ -263,7 +263,7 @@ void Application::syncTimers() {
 // timer does not call it again.
 void Application::fire(ScreenId id, int index) {
     const std::pair<int, int> key{static_cast<int>(id), index};
-    if (platform_.animating() || game_.ended() || held_.count(key)) return;
+    if (animating_ || game_.ended() || held_.count(key)) return;
     Screen* screen = game_.screen(id);
     if (!screen) return;
     std::vector<TimerHook> hooks = screen->timers();
@@ -271,6 +271,19 @@ void Application::fire(ScreenId id, int index) {
     held_.insert(key);
     dispatch(hooks[index].fire);
     held_.erase(key);
+}
+
+void Application::animate(int milliseconds) {
+    animating_ = true;
+    syncWindows();
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents,
+                                        std::max(1, milliseconds - int(t.elapsed())));
+        if (milliseconds > 0 && t.elapsed() < milliseconds) QThread::msleep(1);
+    } while (t.elapsed() < milliseconds);
+    animating_ = false;
 }
 
 void Application::openHelp() {

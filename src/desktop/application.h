@@ -15,19 +15,19 @@
 
 #include "core/game.h"
 #include "desktop/qt_platform.h"
+#include "desktop/strike_sound.h"
 #include "widgets/view.h"
 
 class QTextBrowser;
 
 namespace zentar {
 
-class Application : public QObject {
+class Application : public QObject, private DialogueHost {
   public:
     Application();
     ~Application() override;
 
     Game& game() { return game_; }
-    QtPlatform& platform() { return platform_; }
 
     // Opens the title screen.
     void start();
@@ -43,7 +43,7 @@ class Application : public QObject {
     template <typename F, typename Handler>
     void handle(Handler&& handler) {
         dispatch([&] {
-            if (F* f = game_.find<F>(); f && game_.enabled(F::kId) && !platform_.animating())
+            if (F* f = game_.find<F>(); f && game_.enabled(F::kId) && !animating_)
                 std::invoke(handler, *f);
         });
     }
@@ -62,26 +62,36 @@ class Application : public QObject {
     const QTimer* timer(ScreenId id, int index) const;
     void refresh();
 
+    // Shows what the battle's effect has drawn and lets the windows repaint for a while;
+    // no input and no game timer gets through meanwhile.
+    void animate(int milliseconds);
+
   private:
-    void syncWindows();
+    bool closing() const override { return closing_; }
+    void syncWindows() override;
+    QWidget* frontWindow() const override;
+    void openHelp() override;
     void syncTimers();
     void placeNewWindow(ScreenId id, QWidget* w);
     QWidget* ownerWindow(ScreenId id) const;
     QMargins frameMargins() const;
     QRect availableScreen() const;
-    // The game window in front: the dialog that is open, else the screen's window.
-    QWidget* frontWindow() const;
     void fire(ScreenId id, int index);
-    void openHelp();
     std::unique_ptr<View> makeView(ScreenId id);
 
-    QtPlatform platform_;
+    QtRandom random_;
+    QtDialogues dialogues_{*this};
+    StrikeSound sound_;
+    QtClock clock_;
+    QtStore store_;
     Game game_;
     std::array<std::unique_ptr<View>, kScreenCount> views_;
     std::array<std::vector<QTimer*>, kScreenCount> timers_;
     std::set<std::pair<int, int>> held_;      // timers whose handler is running
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
+    bool closing_ = false;    // told to end from outside: no box waits for an answer
+    bool animating_ = false;  // an effect plays
 };
 
 }  // namespace zentar

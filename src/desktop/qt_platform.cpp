@@ -1,25 +1,16 @@
 #include "desktop/qt_platform.h"
 
-#include <QApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <QThread>
 #include <QTime>
-#include <algorithm>
 
 #include "widgets/widgets.h"
 
 namespace zentar {
 namespace {
 
-constexpr int kFrameMs = 16;
-constexpr int kEffectFrames = 60;  // an effect's shapes appear over about one second
-constexpr int kHoldMs = 400;
 const QString kGroup = QStringLiteral("velmora/");
 
 std::uint32_t clockSeed() {
@@ -30,21 +21,18 @@ std::uint32_t clockSeed() {
 
 }  // namespace
 
-QtPlatform::QtPlatform()
-    : rng_(clockSeed()),
-      settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                QStringLiteral("zentar")) {}
+QtRandom::QtRandom() : rng_(clockSeed()) {}
 
-void QtPlatform::seedFromClock() {
+void QtRandom::seedFromClock() {
     rng_.seed(clockSeed());
 }
 
-Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
-    if (closing) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    if (onPump) onPump();  // the player reads the box over what the rules have reached
+Answer QtDialogues::message(const QString& text, Buttons buttons, Icon icon) {
+    if (host_.closing()) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    host_.syncWindows();  // the player reads the box over what the rules have reached
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton);
-    if (QWidget* owner = messageOwner ? messageOwner() : nullptr) keepAbove(&box, owner);
+    if (QWidget* owner = host_.frontWindow()) keepAbove(&box, owner);
     box.setFont(gameFont(12));
     // Wide enough that the title "ゼンタル" is never cut short, even for a short text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
@@ -62,31 +50,27 @@ Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
     return Answer::Ok;
 }
 
-void QtPlatform::beep() {
-    strike_.play();
-}
-
-QString QtPlatform::timeOfDay() {
+QString QtClock::timeOfDay() {
     return QTime::currentTime().toString(QStringLiteral("H:mm:ss"));
 }
 
-void QtPlatform::showHelp() {
-    if (onHelp) onHelp();
-}
+QtStore::QtStore()
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
+                QStringLiteral("zentar")) {}
 
-bool QtPlatform::contains(const QString& key) {
+bool QtStore::contains(const QString& key) {
     return settings_.contains(kGroup + key);
 }
 
-QString QtPlatform::read(const QString& key, const QString& fallback) {
+QString QtStore::read(const QString& key, const QString& fallback) {
     return settings_.value(kGroup + key, fallback).toString();
 }
 
-void QtPlatform::write(const QString& key, const QString& value) {
+void QtStore::write(const QString& key, const QString& value) {
     settings_.setValue(kGroup + key, value);
 }
 
-QString QtPlatform::commit() {
+QString QtStore::commit() {
     settings_.sync();
     switch (settings_.status()) {
         case QSettings::NoError:
@@ -97,82 +81,6 @@ QString QtPlatform::commit() {
             return QStringLiteral("%1 の形式が正しくありません。").arg(settings_.fileName());
     }
     return QStringLiteral("原因不明のエラーです。");
-}
-
-void QtPlatform::setEffectView(QWidget* view, QSize pixels) {
-    effectView_ = view;
-    layer_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    layer_.fill(Qt::transparent);
-}
-
-void QtPlatform::beginEffect(int shapes) {
-    shapesPerFrame_ = std::max(1, (shapes + kEffectFrames - 1) / kEffectFrames);
-    pending_ = 0;
-}
-
-void QtPlatform::fillColor(Rgb) {
-    // Shapes are drawn as outlines, so the fill colour shows nowhere.
-}
-
-void QtPlatform::circle(float x, float y, float radius, Rgb colour) {
-    if (layer_.isNull()) return;
-    QPainter p(&layer_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(qcolor(colour));
-    const double s = 1.0 / kTwipsPerPixel;
-    p.drawEllipse(QPointF(x * s, y * s), radius * s, radius * s);
-    shapeDrawn();
-}
-
-void QtPlatform::line(float x1, float y1, float x2, float y2, Rgb colour) {
-    if (layer_.isNull()) return;
-    QPainter p(&layer_);
-    p.setPen(qcolor(colour));
-    const double s = 1.0 / kTwipsPerPixel;
-    p.drawLine(QPointF(x1 * s, y1 * s), QPointF(x2 * s, y2 * s));
-    shapeDrawn();
-}
-
-void QtPlatform::box(float x1, float y1, float x2, float y2, Rgb colour) {
-    if (layer_.isNull()) return;
-    QPainter p(&layer_);
-    const double s = 1.0 / kTwipsPerPixel;
-    const QRectF r = QRectF(QPointF(x1 * s, y1 * s), QPointF(x2 * s, y2 * s)).normalized();
-    p.fillRect(r.adjusted(0, 0, 0.5, 0), qcolor(colour));
-    shapeDrawn();
-}
-
-void QtPlatform::cls() {
-    if (layer_.isNull()) return;
-    layer_.fill(Qt::transparent);
-    pending_ = 0;
-    pump(0);
-}
-
-void QtPlatform::hold() {
-    pump(kHoldMs);
-}
-
-void QtPlatform::shapeDrawn() {
-    if (++pending_ < shapesPerFrame_) return;
-    pending_ = 0;
-    pump(kFrameMs);
-}
-
-// Shows what was drawn and lets the window repaint for a while; no input and no game
-// timer gets through meanwhile.
-void QtPlatform::pump(int milliseconds) {
-    animating_ = true;
-    if (onPump) onPump();
-    if (effectView_) effectView_->update();
-    QElapsedTimer t;
-    t.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents,
-                                        std::max(1, milliseconds - int(t.elapsed())));
-        if (milliseconds > 0 && t.elapsed() < milliseconds) QThread::msleep(1);
-    } while (t.elapsed() < milliseconds);
-    animating_ = false;
 }
 
 }  // namespace zentar

@@ -1,16 +1,17 @@
-// The platform of the real game: Qt message boxes, QSettings, the clock, the beep,
-// and the effect layer of the battle screen that the player watches fill up.
+// The Qt services behind the rules' seams: the generator seeded from the clock, message
+// boxes and the help, the time of day and the settings store on disk. The beep is
+// StrikeSound's; the battle's drawing surface is the battle window's.
 #pragma once
 
-#include <QImage>
-#include <QPointer>
 #include <QSettings>
-#include <QWidget>
-#include <functional>
 
-#include "core/game.h"
+#include "core/clock.h"
+#include "core/dialogues.h"
 #include "core/random.h"
-#include "desktop/strike_sound.h"
+#include "core/random_source.h"
+#include "state/store.h"
+
+class QWidget;
 
 namespace zentar {
 
@@ -18,61 +19,54 @@ namespace zentar {
 // tick of the desktop the game was balanced on, 18.2 times a second.
 inline constexpr int kTickMs = 55;
 
-class QtPlatform : public RandomSource,
-                   public Dialogues,
-                   public Sound,
-                   public Clock,
-                   public Store,
-                   public BattleSurface {
+class QtRandom : public RandomSource {
   public:
-    QtPlatform();
-
-    Services services() { return {*this, *this, *this, *this, *this}; }
-
+    QtRandom();
     float next() override { return rng_.next(); }
     void seedFromClock() override;
-    Answer message(const QString& text, Buttons buttons, Icon icon) override;
-    void beep() override;
-    QString timeOfDay() override;
-    void showHelp() override;
 
+  private:
+    Random rng_;
+};
+
+class QtClock : public Clock {
+  public:
+    QString timeOfDay() override;
+};
+
+class QtStore : public Store {
+  public:
+    QtStore();
     bool contains(const QString& key) override;
     QString read(const QString& key, const QString& fallback) override;
     void write(const QString& key, const QString& value) override;
     QString commit() override;
 
-    void beginEffect(int shapes) override;
-    void fillColor(Rgb colour) override;
-    void circle(float x, float y, float radius, Rgb colour) override;
-    void line(float x1, float y1, float x2, float y2, Rgb colour) override;
-    void box(float x1, float y1, float x2, float y2, Rgb colour) override;
-    void cls() override;
-    void hold() override;
+  private:
+    QSettings settings_;
+};
 
-    // The battle view that shows the effect layer, and the layer itself.
-    void setEffectView(QWidget* view, QSize pixels);
-    const QImage& effectLayer() const { return layer_; }
-    // While an effect plays, no game timer fires and no input reaches the game.
-    bool animating() const { return animating_; }
-
+// What the message boxes and the help need of the application that shows them.
+class DialogueHost {
+  public:
+    virtual ~DialogueHost() = default;
     // Set once the game is told to end from outside: no box waits for an answer any more.
-    bool closing = false;
-    std::function<void()> onHelp;            // opens the help window
-    std::function<void()> onPump;            // brings the windows up to date during an effect
-    std::function<QWidget*()> messageOwner;  // the window a message box stays above
+    virtual bool closing() const = 0;
+    // Brings the windows up to date, so the player reads a box over what the rules reached.
+    virtual void syncWindows() = 0;
+    // The window a message box stays above, if any.
+    virtual QWidget* frontWindow() const = 0;
+    virtual void openHelp() = 0;
+};
+
+class QtDialogues : public Dialogues {
+  public:
+    explicit QtDialogues(DialogueHost& host) : host_(host) {}
+    Answer message(const QString& text, Buttons buttons, Icon icon) override;
+    void showHelp() override { host_.openHelp(); }
 
   private:
-    void shapeDrawn();
-    void pump(int milliseconds);
-
-    Random rng_;
-    QSettings settings_;
-    StrikeSound strike_;
-    QImage layer_;
-    QPointer<QWidget> effectView_;
-    int shapesPerFrame_ = 1;
-    int pending_ = 0;
-    bool animating_ = false;
+    DialogueHost& host_;
 };
 
 }  // namespace zentar

@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/sound.h"
+
 namespace zentar {
 
 // Samples of 16-bit mono PCM and their format.
@@ -47,7 +49,7 @@ class BeepMixer : public QIODevice {
     std::vector<std::size_t> voices_;  // the next sample of each beep that sounds
 };
 
-class StrikeSound {
+class StrikeSound : public Sound {
   public:
     // Loads the beep from the resources and opens nothing yet.
     StrikeSound();
@@ -56,8 +58,9 @@ class StrikeSound {
     StrikeSound& operator=(const StrikeSound&) = delete;
 
     void play();
+    void beep() override { play(); }
 
-    const Pcm& beep() const { return beep_; }
+    const Pcm& pcm() const { return beep_; }  // the beep's samples
     // Whether there is a sound device to play the beep on.
     bool audible() const { return sink_ != nullptr; }
     // Whether the stream to the sound server is open.
