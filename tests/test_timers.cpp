@@ -51,6 +51,11 @@ void reach(Application& app, Stage stage) {
     }
 }
 
+// The QTimer that runs the screen's timer that it lists at `index`.
+const QTimer* timerOf(Application& app, ScreenId id, int index) {
+    return app.timer(*app.game().screen(id)->timers()[index].timer);
+}
+
 }  // namespace
 
 class TimersTest : public QObject {
@@ -96,7 +101,7 @@ class TimersTest : public QObject {
         app.game().st.newGame(QStringLiteral("時の国"));
         app.game().st.speed = speed;
         reach(app, static_cast<Stage>(stage));
-        const QTimer* t = app.timer(static_cast<ScreenId>(screen), index);
+        const QTimer* t = timerOf(app, static_cast<ScreenId>(screen), index);
         QVERIFY(t);
         QVERIFY(t->isActive());
         QCOMPARE(t->interval(), period);
@@ -113,11 +118,11 @@ class TimersTest : public QObject {
         reach(app, Talk);
         const Form3& b = *app.game().find<Form3>();
         QCOMPARE(b.Timer1.Interval, b.snk.Interval);
-        QVERIFY(!app.timer(ScreenId::Battle, 0)->isActive());
+        QVERIFY(!app.timer(b.snk)->isActive());
         openUntil(app, [](const Form3& f) { return f.snk.Enabled; });
-        QVERIFY(app.timer(ScreenId::Battle, 0)->isActive());
-        QCOMPARE(app.timer(ScreenId::Battle, 0)->interval(), kTickMs);
-        QVERIFY(!app.timer(ScreenId::Battle, 1)->isActive());
+        QVERIFY(app.timer(b.snk)->isActive());
+        QCOMPARE(app.timer(b.snk)->interval(), kTickMs);
+        QVERIFY(!app.timer(b.Timer1)->isActive());
     }
 
     // Closing the sound stream pumps the event loop while the game is torn down (Qt's

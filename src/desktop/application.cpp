@@ -47,6 +47,19 @@ QWidget* ownerOf(const QWidget* w) {
 
 }  // namespace
 
+// The QTimer of one of a screen's timers: the record says whether it runs and how often.
+class GameTimer : public QTimer {
+  public:
+    GameTimer(QObject* parent, ScreenId id, const Screen* screen, TimerHook hook)
+        : QTimer(parent), id(id), screen(screen), hook(std::move(hook)) {
+        setTimerType(Qt::PreciseTimer);
+    }
+    const ScreenId id;
+    const Screen* const screen;
+    const TimerHook hook;
+    bool held = false;  // its handler is running
+};
+
 Application::Application() : game_({random_, dialogues_, sound_, clock_, store_}) {
     loadResources();
     applyGameLook();
@@ -55,8 +68,8 @@ Application::Application() : game_({random_, dialogues_, sound_, clock_, store_}
 // The timers stop first: closing the sound stream pumps the event loop, and no handler
 // may run into a game that is half torn down.
 Application::~Application() {
-    for (const auto& qtimers : timers_)
-        for (QTimer* t : qtimers) t->stop();
+    for (const ScreenTimers& screen : timers_)
+        for (QTimer* t : screen.timers) t->stop();
     for (auto& view : views_) view.reset();
     for (QWidget* w : leaving_) delete w;  // windows whose turn to go had not come yet
     delete help_;
@@ -99,9 +112,11 @@ QWidget* Application::window(ScreenId id) const {
     return view ? view->widget() : nullptr;
 }
 
-const QTimer* Application::timer(ScreenId id, int index) const {
-    const std::vector<QTimer*>& qtimers = timers_[static_cast<int>(id)];
-    return index >= 0 && index < static_cast<int>(qtimers.size()) ? qtimers[index] : nullptr;
+const QTimer* Application::timer(const Timer& record) const {
+    for (const ScreenTimers& screen : timers_)
+        for (const GameTimer* t : screen.timers)
+            if (t->hook.timer == &record) return t;
+    return nullptr;
 }
 
 std::unique_ptr<View> Application::makeView(ScreenId id) {
@@ -232,45 +247,53 @@ QWidget* Application::frontWindow() const {
 }
 
 // A timer runs every `Interval` ms, or on the platform's tick when it is designed to run
-// as often as the platform allows.
+// as often as the platform allows. A screen's timers are read once, when it has loaded;
+// those of a screen that left go with it.
 void Application::syncTimers() {
     for (int i = 0; i < kScreenCount; ++i) {
-        Screen* screen = game_.screen(static_cast<ScreenId>(i));
-        const std::vector<TimerHook> hooks =
-            screen && !game_.ended() ? screen->timers() : std::vector<TimerHook>{};
-        std::vector<QTimer*>& qtimers = timers_[i];
-        while (qtimers.size() < hooks.size()) {
-            auto* t = new QTimer(this);
-            t->setTimerType(Qt::PreciseTimer);
-            const int index = static_cast<int>(qtimers.size());
-            connect(t, &QTimer::timeout, this,
-                    [this, i, index] { fire(static_cast<ScreenId>(i), index); });
-            qtimers.push_back(t);
-        }
-        for (std::size_t k = 0; k < qtimers.size(); ++k) {
-            QTimer* t = qtimers[k];
-            if (k >= hooks.size() || !hooks[k].timer->Enabled) {
+        const auto id = static_cast<ScreenId>(i);
+        Screen* screen = game_.ended() ? nullptr : game_.screen(id);
+        const ScreenTimers& timed = timers_[i];
+        if (timed.screen != screen) retime(id, screen);
+        for (GameTimer* t : timed.timers) {
+            if (!t->hook.timer->Enabled) {
                 t->stop();
                 continue;
             }
-            const int period = hooks[k].pace == Pace::Tick ? kTickMs : hooks[k].timer->Interval;
+            const int period = t->hook.pace == Pace::Tick ? kTickMs : t->hook.timer->Interval;
             if (!t->isActive() || t->interval() != period) t->start(period);
         }
     }
 }
 
+// Puts the timers of the screen now in a slot in place of those of the one before.
+void Application::retime(ScreenId id, Screen* screen) {
+    ScreenTimers& timed = timers_[static_cast<int>(id)];
+    for (GameTimer* t : timed.timers) {
+        t->stop();
+        t->deleteLater();  // its handler may be running
+    }
+    timed.timers.clear();
+    timed.screen = screen;
+    if (!screen) return;
+    for (const TimerHook& hook : screen->timers()) {
+        auto* t = new GameTimer(this, id, screen, hook);
+        connect(t, &QTimer::timeout, this, [this, t] { fire(t); });
+        timed.timers.push_back(t);
+    }
+}
+
 // A timer's handler runs once at a time: while it waits for a message box, the same
 // timer does not call it again.
-void Application::fire(ScreenId id, int index) {
-    const std::pair<int, int> key{static_cast<int>(id), index};
-    if (animating_ || game_.ended() || held_.count(key)) return;
-    Screen* screen = game_.screen(id);
-    if (!screen) return;
-    std::vector<TimerHook> hooks = screen->timers();
-    if (index >= static_cast<int>(hooks.size()) || !hooks[index].timer->Enabled) return;
-    held_.insert(key);
-    dispatch(hooks[index].fire);
-    held_.erase(key);
+void Application::fire(GameTimer* t) {
+    if (animating_ || game_.ended() || t->held || game_.screen(t->id) != t->screen ||
+        !t->hook.timer->Enabled)
+        return;
+    const QPointer<GameTimer> alive(t);  // the screen may leave while the handler runs
+    const std::function<void()> handler = t->hook.fire;
+    t->held = true;
+    dispatch(handler);
+    if (alive) alive->held = false;
 }
 
 void Application::animate(int milliseconds) {

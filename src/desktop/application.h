@@ -1,5 +1,6 @@
-// The game in its windows: one Qt window per loaded screen, one QTimer per timer
-// that is on, and after every handled event the windows brought up to date.
+// The Qt side of the game, above the core: the game in its windows, one Qt window per
+// loaded screen, one QTimer per timer of a loaded screen, and after every handled event
+// the windows and timers brought up to date.
 #pragma once
 
 #include <QMargins>
@@ -9,7 +10,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -21,6 +21,8 @@
 class QTextBrowser;
 
 namespace zentar {
+
+class GameTimer;
 
 class Application : public QObject, private DialogueHost {
   public:
@@ -58,8 +60,8 @@ class Application : public QObject, private DialogueHost {
 
     // The window of a screen, when it has one.
     QWidget* window(ScreenId id) const;
-    // The QTimer that runs timer `index` of a screen's timers(), once one was made for it.
-    const QTimer* timer(ScreenId id, int index) const;
+    // The QTimer that runs a timer record of a loaded screen, once one was made for it.
+    const QTimer* timer(const Timer& record) const;
     void refresh();
 
     // Shows what the battle's effect has drawn and lets the windows repaint for a while;
@@ -72,11 +74,12 @@ class Application : public QObject, private DialogueHost {
     QWidget* frontWindow() const override;
     void openHelp() override;
     void syncTimers();
+    void retime(ScreenId id, Screen* screen);
     void placeNewWindow(ScreenId id, QWidget* w);
     QWidget* ownerWindow(ScreenId id) const;
     QMargins frameMargins() const;
     QRect availableScreen() const;
-    void fire(ScreenId id, int index);
+    void fire(GameTimer* t);
     std::unique_ptr<View> makeView(ScreenId id);
 
     QtRandom random_;
@@ -86,8 +89,12 @@ class Application : public QObject, private DialogueHost {
     QtStore store_;
     Game game_;
     std::array<std::unique_ptr<View>, kScreenCount> views_;
-    std::array<std::vector<QTimer*>, kScreenCount> timers_;
-    std::set<std::pair<int, int>> held_;      // timers whose handler is running
+    // The timers of each screen, read from it once when it loaded.
+    struct ScreenTimers {
+        const Screen* screen = nullptr;
+        std::vector<GameTimer*> timers;
+    };
+    std::array<ScreenTimers, kScreenCount> timers_;
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
     bool closing_ = false;    // told to end from outside: no box waits for an answer
