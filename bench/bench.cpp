@@ -20,6 +20,7 @@
 #include "desktop/qt_platform.h"
 #include "fake_platform.h"
 #include "state/saved_game.h"
+#include "widgets/pictures.h"
 
 using namespace zentar;
 
@@ -96,6 +97,7 @@ void battleClock() {
            "(goal < 20 µs)");
     QImage field(512, 379, QImage::Format_ARGB32_Premultiplied);
     const QImage layer(512, 379, QImage::Format_ARGB32_Premultiplied);
+    Pictures pictures;
     for (auto side : {kPlayer, kRival})
         for (int i = 0; i < kSoldiers; ++i)
             place(b.sprites(side)[i], 30.0f * (i % 64) + side * 3800, 1500.0f + 60 * (i / 64));
@@ -103,7 +105,7 @@ void battleClock() {
            median(9, 50,
                   [&] {
                       QPainter p(&field);
-                      paintField(p, b, &layer);
+                      paintField(p, b, &layer, pictures);
                   }),
            "(goal < 2000 µs)");
 }
@@ -166,6 +168,7 @@ void pace() {
 // the field painted with it, at the first and at the last frames of the effect.
 void effectFrames() {
     EffectLayer layer(QSize(512, 379), [](int) {});
+    Pictures pictures;
     BattleSession s(1, 1, 1);
     Form3& b = s.open();
     QImage field(512, 379, QImage::Format_ARGB32_Premultiplied);
@@ -176,7 +179,7 @@ void effectFrames() {
             layer.circle(rng.next() * 7680, rng.next() * 5685, 300,
                          {int(rng.next() * 255), 100, 200});
         QPainter p(&field);
-        paintField(p, b, &layer.image());
+        paintField(p, b, &layer.image(), pictures);
     };
     // A huge announced count keeps circle() from waiting for the next frame: the figure
     // is the drawing alone.

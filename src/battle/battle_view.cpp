@@ -35,7 +35,7 @@ BattleView::BattleView(Application& app)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     kab_ = new QFrame(this);
-    hyo_ = new PictureBox(kab_);
+    hyo_ = new PictureBox(app_.pictures(), kab_);
     mes_ = new QLabel(kab_);
     mes_->setWordWrap(true);
     mes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -121,7 +121,7 @@ void BattleView::syncPanel(const Form3& f) {
 void BattleView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (const Form3* f = app_.game().find<Form3>())
-        paintField(p, *f, &layer_.image());
+        paintField(p, *f, &layer_.image(), app_.pictures());
     else
         p.fillRect(rect(), QColor(0, 255, 0));
 }

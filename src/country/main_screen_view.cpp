@@ -25,7 +25,7 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
     setFont(gameFont(12));
 
     my_ = new QFrame(client);
-    hyo_ = new PictureBox(my_);
+    hyo_ = new PictureBox(app_.pictures(), my_);
     auto* st = new KeyForwarding<QPlainTextEdit>(my_);
     st->setReadOnly(true);
     st->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);

@@ -16,6 +16,7 @@
 #include "core/game.h"
 #include "desktop/qt_platform.h"
 #include "desktop/strike_sound.h"
+#include "widgets/pictures.h"
 #include "widgets/view.h"
 
 class QTextBrowser;
@@ -30,6 +31,7 @@ class Application : public QObject, private DialogueHost {
     ~Application() override;
 
     Game& game() { return game_; }
+    Pictures& pictures() { return pictures_; }
 
     // Opens the title screen.
     void start();
@@ -88,6 +90,7 @@ class Application : public QObject, private DialogueHost {
     QtClock clock_;
     QtStore store_;
     Game game_;
+    Pictures pictures_;
     std::array<std::unique_ptr<View>, kScreenCount> views_;
     // The timers of each screen, read from it once when it loaded.
     struct ScreenTimers {

@@ -13,7 +13,7 @@ EndingView::EndingView(Application& app) : ScreenWindow(app, &Form8::QueryUnload
     setWindowTitle(QStringLiteral("Ｅｎｄｉｎｇ"));
     setFixedSize(px(6555), px(5940));
     setBackground(this, {0, 0, 255});
-    image1_ = new PictureBox(this);
+    image1_ = new PictureBox(app_.pictures(), this);
     label1_ = new QLabel(this);
     label1_->setFont(gameFont(26));
     label1_->setAlignment(Qt::AlignCenter);

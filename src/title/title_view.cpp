@@ -40,7 +40,7 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     client->setFixedSize(px(6750), px(5070));
     setCentralWidget(client);
 
-    image1_ = new PictureBox(client);
+    image1_ = new PictureBox(app_.pictures(), client);
     for (int i : {0, 2, 1}) {
         label1_[i] = new QLabel(client);
         label1_[i]->setAlignment(Qt::AlignCenter);

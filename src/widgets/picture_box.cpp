@@ -7,7 +7,8 @@
 
 namespace zentar {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(Pictures& pictures, QWidget* parent)
+    : QWidget(parent), pictures_(pictures) {}
 
 void PictureBox::sync(const Picture& c) {
     placeWidget(this, c);
@@ -17,7 +18,7 @@ void PictureBox::sync(const Picture& c) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    const QPixmap& pm = picture(picture_);
+    const QPixmap& pm = pictures_.picture(picture_);
     if (pm.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -8,9 +8,11 @@
 
 namespace zentar {
 
+class Pictures;
+
 class PictureBox : public QWidget {
   public:
-    explicit PictureBox(QWidget* parent);
+    PictureBox(Pictures& pictures, QWidget* parent);
     // Places the box and shows the control's picture.
     void sync(const Picture& c);
 
@@ -18,6 +20,7 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    Pictures& pictures_;
     PictureId picture_ = PictureId::None;
 };
 

@@ -1,7 +1,5 @@
 #include "widgets/pictures.h"
 
-#include <array>
-
 namespace zentar {
 
 QString pictureResource(PictureId id) {
@@ -18,17 +16,27 @@ QString pictureResource(PictureId id) {
     return {};
 }
 
-const QPixmap& picture(PictureId id) {
-    static std::array<QPixmap, static_cast<int>(PictureId::Count)> cache;
-    static std::array<bool, static_cast<int>(PictureId::Count)> loaded{};
-    static const QPixmap none;
+const QPixmap& Pictures::picture(PictureId id) {
     const int n = static_cast<int>(id);
-    if (n < 0 || n >= static_cast<int>(PictureId::Count)) return none;
-    if (!loaded[n]) {
-        cache[n].load(pictureResource(id));
-        loaded[n] = true;
+    if (n < 0 || n >= kCount) return none_;
+    if (!loaded_[n]) {
+        pictures_[n].load(pictureResource(id));
+        loaded_[n] = true;
     }
-    return cache[n];
+    return pictures_[n];
+}
+
+const QPixmap& Pictures::scaled(PictureId id, QSize size) {
+    const quint64 key =
+        (quint64(int(id) + 1) << 32) | (quint64(size.width()) << 16) | quint64(size.height());
+    auto it = scaled_.find(key);
+    if (it == scaled_.end()) {
+        const QPixmap& source = picture(id);
+        it = scaled_.insert(key, source.isNull() ? QPixmap()
+                                                 : source.scaled(size, Qt::IgnoreAspectRatio,
+                                                                 Qt::SmoothTransformation));
+    }
+    return *it;
 }
 
 }  // namespace zentar
