@@ -34,7 +34,7 @@ struct Session {
     // Runs one event of the game, as a window or a timer does.
     template <typename Handler>
     void run(Handler&& handler) {
-        g.dispatch(std::forward<Handler>(handler));
+        g.run(std::forward<Handler>(handler));
     }
 
     // One turn of the screen's timers: every timer that is on fires once, as the

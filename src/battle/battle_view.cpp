@@ -48,7 +48,7 @@ BattleView::BattleView(Application& app)
     sinti_->setFocusPolicy(Qt::ClickFocus);
     senpo_ = new QComboBox(handan_);
     connect(senpo_, &QComboBox::activated, this,
-            [this](int i) { handle([i](Form3& f) { f.SENPO_Click(i); }); });
+            [this](int i) { forward([i](Form3& f) { f.SENPO_Click(i); }); });
     // Enter, like Space, presses the menu's button that has the focus.
     const auto menuButton = [this] {
         auto* b = new QPushButton(handan_);
@@ -56,11 +56,11 @@ BattleView::BattleView(Application& app)
         return b;
     };
     ii_ = menuButton();
-    connect(ii_, &QPushButton::clicked, this, [this] { handle(&Form3::II_Click); });
+    connect(ii_, &QPushButton::clicked, this, [this] { forward(&Form3::II_Click); });
     momir_ = menuButton();
-    connect(momir_, &QPushButton::clicked, this, [this] { handle(&Form3::MOMIR_Click); });
+    connect(momir_, &QPushButton::clicked, this, [this] { forward(&Form3::MOMIR_Click); });
     mg_ = menuButton();
-    connect(mg_, &QPushButton::clicked, this, [this] { handle(&Form3::MG_Click); });
+    connect(mg_, &QPushButton::clicked, this, [this] { forward(&Form3::MG_Click); });
     kab_->setObjectName(QStringLiteral("kab"));
     mes_->setObjectName(QStringLiteral("mes"));
     handan_->setObjectName(QStringLiteral("HANDAN"));
@@ -130,7 +130,7 @@ void BattleView::paintEvent(QPaintEvent*) {
 void BattleView::keyPressEvent(QKeyEvent* event) {
     const int key = virtualKey(event);
     if (key >= 0 && !handan_->isAncestorOf(focusWidget()))
-        handle([key](Form3& f) { f.Form_KeyDown(key); });
+        forward([key](Form3& f) { f.Form_KeyDown(key); });
 }
 
 }  // namespace zentar

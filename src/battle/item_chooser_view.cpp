@@ -23,11 +23,11 @@ ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::C
     aitem_ = new QComboBox(this);
     aitem_->setMaxVisibleItems(15);
     connect(aitem_, &QComboBox::activated, this,
-            [this](int i) { handle([i](Form7& f) { f.AITEM_Click(i); }); });
+            [this](int i) { forward([i](Form7& f) { f.AITEM_Click(i); }); });
     command1_ = new QPushButton(this);
-    connect(command1_, &QPushButton::clicked, this, [this] { handle(&Form7::Command1_Click); });
+    connect(command1_, &QPushButton::clicked, this, [this] { forward(&Form7::Command1_Click); });
     command2_ = new QPushButton(this);
-    connect(command2_, &QPushButton::clicked, this, [this] { handle(&Form7::Command2_Click); });
+    connect(command2_, &QPushButton::clicked, this, [this] { forward(&Form7::Command2_Click); });
     ite_->setObjectName(QStringLiteral("ITE"));
     aitem_->setObjectName(QStringLiteral("AITEM"));
     command1_->setObjectName(QStringLiteral("Command1"));

@@ -56,7 +56,7 @@ Game::Game(const Services& services)
 Game::~Game() = default;
 
 void Game::start() {
-    dispatch([this] { Show(ScreenId::Title); });
+    run([this] { Show(ScreenId::Title); });
 }
 
 void Game::Load(ScreenId id) {

@@ -79,7 +79,7 @@ class Game {
     // Runs one event handler. Once the outermost handler is done, unloaded screens
     // are freed and the program ends if no screen is left.
     template <typename Handler>
-    void dispatch(Handler&& handler) {
+    void run(Handler&& handler) {
         ++depth_;
         handler();
         --depth_;

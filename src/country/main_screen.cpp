@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/game.h"
-#include "core/keys.h"
 #include "country/day_clock.h"
 #include "state/numbers.h"
 
@@ -72,7 +71,7 @@ void Form2::MSP_Change(int value) {
 }
 
 void Form2::ST_KeyDown(int keyCode) {
-    if (!isArrowKey(keyCode)) {
+    if (!movesCursor(keyCode)) {
         hyouji += 1;
         requestRefresh();
     }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/controls.h"
+#include "core/keys.h"
 #include "core/screen.h"
 
 namespace zentar {
@@ -34,6 +35,9 @@ struct Form2 : Screen {
     void KKAze_Change(int value);
     void MSP_Change(int value);
     void ST_KeyDown(int keyCode);    // a key while the status text has the focus
+    // The arrow keys move the cursor in the status text; any other key there shows the
+    // next country.
+    static bool movesCursor(int keyCode) { return isArrowKey(keyCode); }
     void Form_KeyDown(int keyCode);  // a key on the scroll bar or the window
     void N1_Click();                 // 命令
     void N2_Click();                 // 仕入

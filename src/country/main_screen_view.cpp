@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "core/keys.h"
 #include "country/main_screen.h"
 #include "desktop/application.h"
 #include "widgets/key_forwarding.h"
@@ -33,26 +32,26 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
     st->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     st->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     st->onKey = [this](int key) {
-        handle([key](Form2& f) { f.ST_KeyDown(key); });
-        return isArrowKey(key);  // the arrows move the cursor, every other key the country
+        forward([key](Form2& f) { f.ST_KeyDown(key); });
+        return Form2::movesCursor(key);
     };
     st_ = st;
     st_->setObjectName(QStringLiteral("ST"));
     st->setTabChangesFocus(true);
     auto* kkaze = new KeyForwarding<StepScrollBar>(my_);
     kkaze->onKey = [this](int key) {
-        handle([key](Form2& f) { f.Form_KeyDown(key); });
+        forward([key](Form2& f) { f.Form_KeyDown(key); });
         return true;
     };
     connect(kkaze, &QScrollBar::valueChanged, this,
-            [this](int v) { handle([v](Form2& f) { f.KKAze_Change(v); }); });
+            [this](int v) { forward([v](Form2& f) { f.KKAze_Change(v); }); });
     kkaze_ = kkaze;
     kkaze_->setObjectName(QStringLiteral("KKAze"));
     for (QLabel*& label : bun_) label = new QLabel(client);
     msp_ = new StepScrollBar(client);  // keys on the speed bar only move it
     msp_->setObjectName(QStringLiteral("MSP"));
     connect(msp_, &QScrollBar::valueChanged, this,
-            [this](int v) { handle([v](Form2& f) { f.MSP_Change(v); }); });
+            [this](int v) { forward([v](Form2& f) { f.MSP_Change(v); }); });
     setTabOrder(st_, kkaze_);
     setTabOrder(kkaze_, msp_);
     buildMenus();
@@ -78,12 +77,12 @@ void MainScreenView::buildMenus() {
         }
         QAction* a = n0->addAction(QString::fromUtf16(item.caption));
         a->setShortcut(item.key);
-        connect(a, &QAction::triggered, this, [this, click = item.click] { handle(click); });
+        connect(a, &QAction::triggered, this, [this, click = item.click] { forward(click); });
     }
     QMenu* z0 = menuBar()->addMenu(QStringLiteral("育成情報"));
     QAction* z1 = z0->addAction(QStringLiteral("お助けヘルプ"));
     z1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    connect(z1, &QAction::triggered, this, [this] { handle(&Form2::Z1_Click); });
+    connect(z1, &QAction::triggered, this, [this] { forward(&Form2::Z1_Click); });
     QMenu* z2 = z0->addMenu(QStringLiteral("バージョン情報"));
     z2->addAction(QStringLiteral("ゼンタル　Ｖｅｒ．１．００"));
     z2->addAction(versionCredit());
@@ -102,7 +101,7 @@ void MainScreenView::syncFrom(const Form2& f) {
 
 void MainScreenView::keyPressEvent(QKeyEvent* event) {
     const int key = virtualKey(event);
-    if (key >= 0) handle([key](Form2& f) { f.Form_KeyDown(key); });
+    if (key >= 0) forward([key](Form2& f) { f.Form_KeyDown(key); });
 }
 
 }  // namespace zentar

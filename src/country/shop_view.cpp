@@ -19,12 +19,12 @@ ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
     for (QLabel*& l : label1_) l = new QLabel(this);
     naiyo_ = new QComboBox(this);
     connect(naiyo_, &QComboBox::activated, this,
-            [this](int i) { handle([i](Shop& f) { f.NAIYO_Click(i); }); });
+            [this](int i) { forward([i](Shop& f) { f.NAIYO_Click(i); }); });
     const auto entry = [this](void (Shop::*change)(const QString&)) {
         auto* e = new QLineEdit(this);
         e->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
         connect(e, &QLineEdit::textEdited, this,
-                [this, change](const QString& t) { handle([&](Shop& f) { (f.*change)(t); }); });
+                [this, change](const QString& t) { forward([&](Shop& f) { (f.*change)(t); }); });
         return e;
     };
     text2_ = entry(&Shop::Text2_Change);
@@ -35,9 +35,9 @@ ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
         display->setFocusPolicy(Qt::NoFocus);
     }
     ok_ = new QPushButton(this);
-    connect(ok_, &QPushButton::clicked, this, [this] { handle(&Shop::OK_Click); });
+    connect(ok_, &QPushButton::clicked, this, [this] { forward(&Shop::OK_Click); });
     no_ = new QPushButton(this);
-    connect(no_, &QPushButton::clicked, this, [this] { handle(&Shop::NO_Click); });
+    connect(no_, &QPushButton::clicked, this, [this] { forward(&Shop::NO_Click); });
     naiyo_->setObjectName(QStringLiteral("NAIYO"));
     text1_->setObjectName(QStringLiteral("Text1"));
     text2_->setObjectName(QStringLiteral("Text2"));

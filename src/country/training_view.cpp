@@ -19,15 +19,15 @@ TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Clic
     for (QLabel*& l : label1_) l = new QLabel(this);
     naiyo_ = new QComboBox(this);
     connect(naiyo_, &QComboBox::activated, this,
-            [this](int i) { handle([i](Form4& f) { f.NAIYO_Click(i); }); });
+            [this](int i) { forward([i](Form4& f) { f.NAIYO_Click(i); }); });
     text1_ = new QLineEdit(this);
     connect(text1_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { handle([&t](Form4& f) { f.Text1_Change(t); }); });
+            [this](const QString& t) { forward([&t](Form4& f) { f.Text1_Change(t); }); });
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, [this] { handle(&Form4::OK_Click); });
+    connect(ok_, &QPushButton::clicked, this, [this] { forward(&Form4::OK_Click); });
     no_ = new QPushButton(this);
-    connect(no_, &QPushButton::clicked, this, [this] { handle(&Form4::NO_Click); });
+    connect(no_, &QPushButton::clicked, this, [this] { forward(&Form4::NO_Click); });
     naiyo_->setObjectName(QStringLiteral("NAIYO"));
     text1_->setObjectName(QStringLiteral("Text1"));
     ok_->setObjectName(QStringLiteral("OK"));

@@ -39,13 +39,14 @@ class Application : public QObject, private DialogueHost {
     // Runs one handler of the game, then brings every window up to date.
     template <typename Handler>
     void dispatch(Handler&& handler) {
-        game_.dispatch(std::forward<Handler>(handler));
+        game_.run(std::forward<Handler>(handler));
         refresh();
     }
 
-    // Runs a handler of screen F when that screen is loaded and takes input.
+    // Delivers an event a window forwards to a handler of screen F, when that screen is
+    // loaded and takes input.
     template <typename F, typename Handler>
-    void handle(Handler&& handler) {
+    void deliver(Handler&& handler) {
         dispatch([&] {
             if (F* f = game_.find<F>(); f && game_.enabled(F::kId) && !animating_)
                 std::invoke(handler, *f);

@@ -55,18 +55,18 @@ TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) 
     nam_->setFont(gameFont(14));
     nam_->setValidator(new NameValidator(nam_));
     connect(nam_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { handle([&](Form1& f) { f.NAM_Change(text); }); });
+            [this](const QString& text) { forward([&](Form1& f) { f.NAM_Change(text); }); });
     image1_->lower();
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー"));
     QAction* n1 = menu->addAction(QStringLiteral("はじめから"));
     n1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    connect(n1, &QAction::triggered, this, [this] { handle(&Form1::N1_Click); });
+    connect(n1, &QAction::triggered, this, [this] { forward(&Form1::N1_Click); });
     QAction* n2 = menu->addAction(QStringLiteral("続きから"));
     n2->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(n2, &QAction::triggered, this, [this] { handle(&Form1::N2_Click); });
+    connect(n2, &QAction::triggered, this, [this] { forward(&Form1::N2_Click); });
     QAction* ya0 = menuBar()->addAction(QStringLiteral("もうやめる"));
-    connect(ya0, &QAction::triggered, this, [this] { handle(&Form1::YA0_Click); });
+    connect(ya0, &QAction::triggered, this, [this] { forward(&Form1::YA0_Click); });
     sync();
     nam_->setFocus();
 }

@@ -24,15 +24,15 @@ class ScreenWindow : public Base, public View {
     // Copies the control state of the screen into the widgets.
     virtual void syncFrom(const F& f) = 0;
 
-    // Runs a handler of the screen, when it takes input.
+    // Forwards an event to a handler of the screen, which runs when the screen takes input.
     template <typename Handler>
-    void handle(Handler&& handler) {
-        app_.template handle<F>(std::forward<Handler>(handler));
+    void forward(Handler&& handler) {
+        app_.template deliver<F>(std::forward<Handler>(handler));
     }
 
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        handle(closeBox_);
+        forward(closeBox_);
     }
 
     Application& app_;

@@ -90,7 +90,7 @@ class Player {
     explicit Player(std::uint32_t seed) : pf_(seed) { newProgram(); }
 
     void play(long battles) {
-        g().dispatch([&] { g().start(); });
+        g().run([&] { g().start(); });
         startNewGame();
         while (f_.battles < battles) {
             if (g().ended() || !g().find<Form2>()) startNewGame();
@@ -129,7 +129,7 @@ class Player {
     const Game& g() const { return *game_; }
     template <typename H>
     void run(H&& h) {
-        g().dispatch(std::forward<H>(h));
+        g().run(std::forward<H>(h));
     }
 
     void startNewGame() {
