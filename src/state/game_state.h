@@ -1,5 +1,6 @@
-// The one game state every screen works on: sixteen countries, the player's
-// inventory, the message speed, the day count and the working values.
+// The game's state below the rules, QtCore only: the one game state every screen works
+// on, with sixteen countries, the player's inventory, the message speed, the day count
+// and the working values.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,6 @@
-// Helpers the views share: twips to pixels and copying control state
-// into widgets without feeding the change back as player input.
+// The Qt widget kit the screens' views are made of, above the core. Helpers the views
+// share: twips to pixels and copying control state into widgets without feeding the
+// change back as player input.
 #pragma once
 
 #include <QColor>
