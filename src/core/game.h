@@ -1,8 +1,7 @@
 // The core of the game, below every Qt folder: the running game, with the state, the
 // seams to the outside and the screens with the truth of which are loaded, visible and
-// enabled. A screen that is unloaded leaves at once,
-// but its object lives on until no handler runs any more, so no handler ever
-// destroys the screen it runs in.
+// enabled. A screen that is unloaded leaves at once, but its object lives on until no
+// handler runs any more, so no handler ever destroys the screen it runs in.
 #pragma once
 
 #include <array>

@@ -32,7 +32,8 @@ class Screen {
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
-    // The screen's timers with their tick handlers, in a fixed order.
+    // The screen's timers, each known by its record, with their tick handlers; the
+    // windows read them once, when the screen has loaded.
     virtual std::vector<TimerHook> timers() { return {}; }
 
   protected:
