@@ -17,7 +17,8 @@ set(ZENTAR_GENERATED ${PROJECT_BINARY_DIR}/packaging)
 # The desktop's conventions: the program, its desktop entry, icons, AppStream
 # metadata, manual page, changelog and copyright.
 # Debian keeps games in /usr/games; a plain install keeps the program in bin, where
-# a prefix's PATH finds it. Only the package installs the component debian_program.
+# a prefix's PATH finds it. Only the package installs the component debian_program,
+# and it leaves out the component program.
 include(GNUInstallDirs)
 install(TARGETS zentar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS zentar RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
@@ -91,6 +92,7 @@ string(STRIP "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/zentar/zentar)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package takes every file but the plain install's program, and the program in games.
 set(CPACK_INSTALL_CMAKE_PROJECTS
     ${PROJECT_BINARY_DIR} ${PROJECT_NAME} Unspecified /
     ${PROJECT_BINARY_DIR} ${PROJECT_NAME} debian_program /)
