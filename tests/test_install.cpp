@@ -14,7 +14,7 @@
 namespace {
 
 const QString kId = QStringLiteral(ZENTAR_ID);
-constexpr int kInstallMs = 120000;
+constexpr int kInstallMs = 300000;  // making the package and checking it take a while
 constexpr int kRunningMs = 2000;
 
 QString readText(const QString& path) {
