@@ -2,7 +2,7 @@
 ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
                       fonts-noto-cjk)
 ZENTAR_PACKAGE_PACKAGES=(dpkg-dev file)  # cpack -G DEB: dpkg-shlibdeps reads the dependencies
-ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream
+ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream lintian
                       "${ZENTAR_PACKAGE_PACKAGES[@]}")
 
 zentar_install_packages() {
