@@ -159,11 +159,17 @@ class BattleWindowTest : public QObject {
         QAbstractItemView* list = senpo->view();
         QTRY_VERIFY(list->isVisible());
         const int lineHeight = QFontMetrics(w.field->font()).height();
+        // the room the list leaves at either side of an entry's text
+        const int margin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         for (int row = 0; row < senpo->count(); ++row) {
             const QModelIndex entry = list->model()->index(row, 0);
             const QSize needs = list->sizeHintForIndex(entry);  // as the list draws it
             QVERIFY(needs.height() >= lineHeight);
-            QVERIFY(needs.width() <= list->visualRect(entry).width());
+            const QFontMetrics font(entry.data(Qt::FontRole).value<QFont>());
+            const int text = font.horizontalAdvance(entry.data().toString());
+            const QRect shown = list->visualRect(entry) & list->viewport()->rect();
+            QVERIFY2(text + 2 * margin <= shown.width(), qPrintable(entry.data().toString()));
         }
         senpo->hidePopup();
     }

@@ -1,5 +1,6 @@
 #include "platform/widgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -168,11 +169,15 @@ void syncCombo(QComboBox* w, const ComboBox& c) {
     if (w->currentIndex() != c.ListIndex) w->setCurrentIndex(c.ListIndex);
     if (!needsFitting(w, c.List.join(QChar(0)))) return;
     // The closed list shows any entry whole; the open list keeps the text's own size
-    // (Qt opens it as wide as its longest entry).
+    // and opens at least as wide as its widest entry.
     w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QFont design = designFont(w);
     fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
     for (int i = 0; i < w->count(); ++i) w->setItemData(i, design, Qt::FontRole);
+    QAbstractItemView* list = w->view();
+    const int bar =
+        w->count() > w->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + bar);
 }
 
 void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
