@@ -67,7 +67,8 @@ class Application : public QObject {
     void syncTimers();
     void placeNewWindow(ScreenId id, QWidget* w);
     QWidget* ownerWindow(ScreenId id) const;
-    QMargins frameMargins() const;
+    QMargins frameMargins();
+    void noteFrame(const QWidget* w);
     QRect availableScreen() const;
     // The game window in front: the dialog that is open, else the screen's window.
     QWidget* frontWindow() const;
@@ -82,6 +83,7 @@ class Application : public QObject {
     std::set<std::pair<int, int>> held_;      // timers whose handler is running
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
+    QMargins frame_;  // the window manager's frame, as last seen round a shown window
 };
 
 }  // namespace zentar
