@@ -67,9 +67,10 @@ void Form1::QueryUnload() {
 
 void Form1::tellDamage(int missing) {
     QString text = QStringLiteral("セーブデータが傷んでいます。") + g.st.kaigyo +
-                   QStringLiteral("%1 個のうち %2 個の値が読めませんでした。")
-                       .arg(saveKeys().size())
-                       .arg(missing);
+                   (missing > 0 ? QStringLiteral("%1 個のうち %2 個の値が読めませんでした。")
+                                      .arg(saveKeys().size())
+                                      .arg(missing)
+                                : QStringLiteral("値はすべて読めました。"));
     const QString copy = g.pf.keepCopy();
     if (!copy.isEmpty())
         text += g.st.kaigyo + QStringLiteral("元のファイルは次の場所に残してあります。") +
