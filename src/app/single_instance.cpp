@@ -93,11 +93,9 @@ bool SingleInstance::claim() {
 bool SingleInstance::removeStaleLock() {
     const QString name = lockFileName(folder_);
     const QFileInfo file(name);
-    qint64 pid = 0;
-    QString host, app;
-    const bool named = lock_.getLockInfo(&pid, &host, &app);
     // A lock that does not say whose it is yet may be one a game is writing this moment.
-    if (!named && qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) < kMakingMs)
+    if (!lock_.getLockInfo(nullptr, nullptr, nullptr) &&
+        qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) < kMakingMs)
         return false;
     return file.isDir() ? QDir().rmdir(name) : lock_.removeStaleLockFile();
 }

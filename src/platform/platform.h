@@ -37,8 +37,8 @@ class Platform {
     virtual bool contains(const QString& key) = 0;
     virtual QString read(const QString& key, const QString& fallback) = 0;
     virtual void write(const QString& key, const QString& value) = 0;
-    // Puts what was written since the last commit safely on disk as the whole store, so
-    // nothing else stays in it; returns "" or the reason this commit failed.
+    // Puts what was written since the last commit safely on disk (a store that is a file
+    // then holds nothing else); returns "" or the reason this commit failed.
     virtual QString commit() = 0;
     // Whether the store could not be read as a whole: a file it could not parse or read.
     virtual bool storeDamaged() { return false; }

@@ -100,7 +100,9 @@ void QtPlatform::write(const QString& key, const QString& value) {
 // one met in reading a damaged file would otherwise be told as this save's.
 QString QtPlatform::commit() {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kName, kName);
-    store.clear();  // junk beside the saved game, as a damaged file may hold, goes too
+    // A file is written whole, so junk beside the saved game, as a damaged file may hold,
+    // goes with the old file; the registry is written key by key and is never emptied.
+    if (QFileInfo(store.fileName()).isFile()) store.clear();
     for (const auto& [key, value] : unsaved_) store.setValue(kGroup + key, value);
     unsaved_.clear();
     store.sync();
