@@ -47,6 +47,9 @@ class FakePlatform : public Platform {
     QMap<QString, QString> store;
     QStringList writeOrder;
     QString commitFailure;
+    bool damaged = false;  // the store could not be read as a whole
+    QString copyPlace;     // where keepCopy says the copy is
+    int copies = 0;        // calls of keepCopy
 
     void script(std::initializer_list<float> values) { draws.insert(draws.end(), values); }
     void repeat(float value, int times) { draws.insert(draws.end(), times, value); }
@@ -97,6 +100,11 @@ class FakePlatform : public Platform {
         writeOrder << key;
     }
     QString commit() override { return commitFailure; }
+    bool storeDamaged() override { return damaged; }
+    QString keepCopy() override {
+        ++copies;
+        return copyPlace;
+    }
 
     void beginEffect(int shapes) override {
         ++effects;

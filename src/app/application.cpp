@@ -130,7 +130,7 @@ void Application::refresh() {
         for (auto& view : views_)
             if (view) view->widget()->hide();
         if (help_) help_->close();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(exitStatus());
     }
 }
 

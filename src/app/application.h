@@ -50,6 +50,9 @@ class Application : public QObject {
 
     // Ends the game from outside the game: saves as closing the main screen would.
     void terminate();
+    // The exit status of the program: not 0 when the last save of the run failed, so that
+    // a save lost as the session ends shows in its log.
+    int exitStatus() const { return game_.lastSaveFailed() ? 1 : 0; }
 
     // Brings the window the player was using to the front: the open message box or
     // dialog, else the screen that takes input. A later start of the game asks for it.

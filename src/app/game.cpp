@@ -78,7 +78,8 @@ void Game::End() {
 
 void Game::save() {
     const QString failure = saveGame(st, pf);
-    if (!failure.isEmpty())
+    lastSaveFailed_ = !failure.isEmpty();
+    if (lastSaveFailed_)
         pf.message(QStringLiteral("セーブに失敗しました。") + st.kaigyo + failure, Buttons::Ok,
                    Icon::None);
 }

@@ -63,6 +63,8 @@ class Game {
 
     // Saves the game; a failure is told to the player.
     void save();
+    // Whether the last save of this run failed.
+    bool lastSaveFailed() const { return lastSaveFailed_; }
 
   private:
     struct Slot {
@@ -78,6 +80,7 @@ class Game {
     std::vector<std::unique_ptr<Screen>> unloaded_;
     int depth_ = 0;
     bool ended_ = false;
+    bool lastSaveFailed_ = false;
 };
 
 }  // namespace zentar

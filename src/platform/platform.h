@@ -37,8 +37,15 @@ class Platform {
     virtual bool contains(const QString& key) = 0;
     virtual QString read(const QString& key, const QString& fallback) = 0;
     virtual void write(const QString& key, const QString& value) = 0;
-    // Puts everything written so far safely on disk; returns "" or the reason it failed.
+    // Puts what was written since the last commit safely on disk (a store that is a file
+    // then holds nothing else); returns "" or the reason this commit failed.
     virtual QString commit() = 0;
+    // Whether the store could not be read as a whole: a file it could not parse or read.
+    virtual bool storeDamaged() { return false; }
+    // Keeps a copy of the store as it is now beside it, under a name no earlier copy has
+    // taken, once a run; returns where it is, or "" when the store is no file (the
+    // registry) or no copy could be made.
+    virtual QString keepCopy() { return {}; }
 
     // Drawing on the battle screen's surface, in twips. An effect announces how many
     // shapes it is about to draw, so that the player can watch them appear.

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
@@ -21,6 +23,9 @@ constexpr int kFrameMs = 16;
 constexpr int kEffectFrames = 60;  // an effect's shapes appear over about one second
 constexpr int kHoldMs = 400;
 const QString kGroup = QStringLiteral("velmora/");
+const QString kName = QStringLiteral("zentar");
+const QString kCopySuffix = QStringLiteral(".damaged");
+constexpr int kMostCopies = 100;  // copies kept of damaged stores beside the store, at most
 
 std::uint32_t clockSeed() {
     const auto ns = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^
@@ -31,16 +36,21 @@ std::uint32_t clockSeed() {
 }  // namespace
 
 QtPlatform::QtPlatform()
-    : rng_(clockSeed()),
-      settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                QStringLiteral("zentar")) {}
+    : rng_(clockSeed()), settings_(QSettings::NativeFormat, QSettings::UserScope, kName, kName) {
+    settings_.allKeys();  // reads the whole file now, so that a fault in it shows here
+}
 
 void QtPlatform::seedFromClock() {
     rng_.seed(clockSeed());
 }
 
 Answer QtPlatform::message(const QString& text, Buttons buttons, Icon icon) {
-    if (closing) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    if (closing) {
+        // Nobody is there to read a box any more: the session's log gets the text.
+        const QString line = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        qWarning("zentar: %s", qUtf8Printable(line));
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
     if (onPump) onPump();  // the player reads the box over what the rules have reached
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton);
@@ -83,20 +93,45 @@ QString QtPlatform::read(const QString& key, const QString& fallback) {
 }
 
 void QtPlatform::write(const QString& key, const QString& value) {
-    settings_.setValue(kGroup + key, value);
+    unsaved_.emplace_back(key, value);
 }
 
+// Each save writes through a handle of its own: a handle keeps the first fault it met, and
+// one met in reading a damaged file would otherwise be told as this save's.
 QString QtPlatform::commit() {
-    settings_.sync();
-    switch (settings_.status()) {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kName, kName);
+    // A file is written whole, so junk beside the saved game, as a damaged file may hold,
+    // goes with the old file; the registry is written key by key and is never emptied.
+    if (QFileInfo(store.fileName()).isFile()) store.clear();
+    for (const auto& [key, value] : unsaved_) store.setValue(kGroup + key, value);
+    unsaved_.clear();
+    store.sync();
+    switch (store.status()) {
         case QSettings::NoError:
             return {};
         case QSettings::AccessError:
-            return QStringLiteral("%1 に書き込めません。").arg(settings_.fileName());
+            return QStringLiteral("%1 に書き込めません。").arg(store.fileName());
         case QSettings::FormatError:
-            return QStringLiteral("%1 の形式が正しくありません。").arg(settings_.fileName());
+            return QStringLiteral("%1 の形式が正しくありません。").arg(store.fileName());
     }
     return QStringLiteral("原因不明のエラーです。");
+}
+
+bool QtPlatform::storeDamaged() {
+    return settings_.status() != QSettings::NoError;
+}
+
+// The registry is no file: nothing to copy there.
+QString QtPlatform::keepCopy() {
+    const QString file = settings_.fileName();
+    if (!copy_.isEmpty() || !QFileInfo(file).isFile()) return copy_;
+    for (int n = 1; n <= kMostCopies; ++n) {
+        const QString name = file + kCopySuffix + (n > 1 ? QString::number(n) : QString());
+        if (QFileInfo::exists(name)) continue;  // an earlier copy stays as it is
+        if (QFile::copy(file, name)) copy_ = name;
+        break;
+    }
+    return copy_;
 }
 
 void QtPlatform::setEffectView(QWidget* view, QSize pixels) {

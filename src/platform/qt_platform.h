@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 #include <QSettings>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -33,6 +35,8 @@ class QtPlatform : public Platform {
     QString read(const QString& key, const QString& fallback) override;
     void write(const QString& key, const QString& value) override;
     QString commit() override;
+    bool storeDamaged() override;
+    QString keepCopy() override;
 
     void beginEffect(int shapes) override;
     void fillColor(Rgb colour) override;
@@ -59,7 +63,9 @@ class QtPlatform : public Platform {
     void pump(int milliseconds);
 
     Random rng_;
-    QSettings settings_;
+    QSettings settings_;  // reads the store; each commit writes through a handle of its own
+    QList<std::pair<QString, QString>> unsaved_;  // written since the last commit
+    QString copy_;                                // where the store was kept aside, once
     StrikeSound strike_;
     QImage layer_;
     QPointer<QWidget> effectView_;
