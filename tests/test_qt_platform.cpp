@@ -16,13 +16,15 @@ using namespace zentar;
 
 namespace {
 
-// Points the per-user store of every QSettings made from now on at `dir`.
+// Points the tests' own per-user store (an organisation of their own) at `dir`.
 void storeIn(const QString& dir) {
+    QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
 }
 
-QSettings savedGame(const QString& dir) {
-    return QSettings(dir + QStringLiteral("/zentar/zentar.conf"), QSettings::IniFormat);
+// The store the game saves into, once storeIn() has placed it.
+QSettings savedGame() {
+    return QSettings();
 }
 
 // Waits until the signal has come through the event loop.
@@ -43,7 +45,7 @@ class QtPlatformTest : public QObject {
         GameState st;
         st.newGame(QStringLiteral("ディスクの国"));
         QCOMPARE(saveGame(st, store), QString());
-        QSettings file = savedGame(dir.path());
+        QSettings file = savedGame();
         QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
                  QStringLiteral("ディスクの国"));
         QCOMPARE(file.value(QStringLiteral("velmora/OFE0")).toString(), QStringLiteral("42"));
@@ -67,7 +69,7 @@ class QtPlatformTest : public QObject {
         st.newGame({});
         const QString failure = saveGame(st, store);
         QVERIFY(!failure.isEmpty());
-        QVERIFY(failure.contains(QStringLiteral("zentar.conf")));
+        QVERIFY(failure.contains(savedGame().fileName()));
     }
 
     void termSavesTheMainScreenThenEnds() {
@@ -80,7 +82,7 @@ class QtPlatformTest : public QObject {
         app.dispatch([&] { app.game().Show(ScreenId::Main); });
         std::raise(SIGTERM);
         QVERIFY(waitForEnd(app));
-        QSettings file = savedGame(dir.path());
+        QSettings file = savedGame();
         QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
                  QStringLiteral("終わりの国"));
         QCOMPARE(file.allKeys().size(), 208);
@@ -94,7 +96,7 @@ class QtPlatformTest : public QObject {
         app.start();
         std::raise(SIGTERM);
         QVERIFY(waitForEnd(app));
-        QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/zentar/zentar.conf")));
+        QVERIFY(!QFile::exists(savedGame().fileName()));
     }
 };
 

@@ -5,10 +5,12 @@
 #include "app/application.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "platform/qt_platform.h"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zentar"));
+    QApplication::setOrganizationName(QLatin1String(zentar::kGameName));
+    QApplication::setApplicationName(QLatin1String(zentar::kGameName));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
     // A second start hands over to the running game and ends: it opens and saves nothing.
     zentar::SingleInstance instance(zentar::SingleInstance::settingsFolder());

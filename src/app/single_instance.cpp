@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -38,8 +39,9 @@ QString SingleInstance::settingsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zentar");
 #else
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                          QStringLiteral("zentar"));
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                          QCoreApplication::organizationName(),
+                          QCoreApplication::applicationName());
     return QFileInfo(store.fileName()).absolutePath();
 #endif
 }

@@ -32,8 +32,8 @@ std::uint32_t clockSeed() {
 
 QtPlatform::QtPlatform()
     : rng_(clockSeed()),
-      settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                QStringLiteral("zentar")) {}
+      settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                QCoreApplication::applicationName()) {}
 
 void QtPlatform::seedFromClock() {
     rng_.seed(clockSeed());

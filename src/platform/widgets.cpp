@@ -181,7 +181,8 @@ void keepAbove(QWidget* dialog, QWidget* owner) {
 }
 
 QFont gameFont(int pixelSize) {
-    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    QFont f;
+    f.setFamilies(gameFontFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     return f;
