@@ -7,7 +7,7 @@ ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstr
 # The Windows build: cross-compiling with MinGW-w64 against a Qt for MinGW, zipping, and
 # trying the result under Wine on a virtual display with a window manager.
 ZENTAR_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev-tools zip unzip)
-ZENTAR_WINE_PACKAGES=(wine wine64 xvfb openbox xdotool)
+ZENTAR_WINE_PACKAGES=(wine wine64 xvfb openbox xdotool python3)
 # Making that Qt from Debian's source packages (apt-get source needs dpkg-dev).
 ZENTAR_QT_SOURCE_PACKAGES=(dpkg-dev qt6-shadertools-dev)
 
