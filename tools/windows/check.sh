@@ -77,7 +77,8 @@ echo "zentar.exe under Wine: title, new game, 育成中断 saved $saved values t
 # The tests, built for Windows, under Wine: all but the Linux-only ones.
 tests="build/windows/tests"
 zentar_windows_build "$qt" "$tests" all -- -DZENTAR_TESTS=ON >/dev/null
-export WINEPATH="$(winepath -w "$qt/bin")"
+WINEPATH="$(zentar_windows_dll_dirs "$qt" | while read -r dir; do winepath -w "$dir"; done | paste -sd';')"
+export WINEPATH
 failed=()
 while IFS=$'\t' read -r name command; do
     read -r -a argv <<<"$command"

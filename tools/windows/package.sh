@@ -29,8 +29,7 @@ for plugin in platforms/qwindows styles/qwindowsvistastyle multimedia/windowsmed
     cp "$qt/plugins/$plugin.dll" "$stage/$plugin.dll"
 done
 # Every DLL those need from Qt or the MinGW runtime, found by what each one imports.
-runtime=("$qt/bin" "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
-         "$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")")
+mapfile -t runtime < <(zentar_windows_dll_dirs "$qt")
 copy_imports() {
     local dll dir
     for dll in $(x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'); do

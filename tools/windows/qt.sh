@@ -29,6 +29,14 @@ zentar_qt_mingw() {
     fi
 }
 
+# Prints the folders of the DLLs a program built for Windows loads: Qt's, then the
+# MinGW runtime's (libstdc++, libgcc_s, libwinpthread), one a line.
+zentar_windows_dll_dirs() {
+    echo "$1/bin"
+    dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"
+    dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
+}
+
 # Configures and builds targets of the game for Windows: zentar_windows_build QT BUILD TARGET... [-- CMAKE ARGS]
 zentar_windows_build() {
     local qt="$1" build="$2"
