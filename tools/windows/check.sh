@@ -61,7 +61,7 @@ title="$(visible ゼンタル)"
 xdotool windowactivate --sync "$title" 2>/dev/null || true
 sleep 1
 xdotool type --delay 100 Zentar
-key ctrl+F2            # メニュー → はじめから
+key ctrl+F2            # メニュー → はじめから, by its shortcut
 key Return             # はい: the old records go
 wait_for 20 windows_open || fail "no main screen after a new game"
 key ctrl+F1            # 育成中断: saves, then ends
@@ -76,7 +76,8 @@ echo "zentar.exe under Wine: title, new game, 育成中断 saved $saved values t
 
 # The tests, built for Windows, under Wine: all but the Linux-only ones.
 tests="build/windows/tests"
-zentar_windows_build "$qt" "$tests" all -- -DZENTAR_TESTS=ON >/dev/null
+zentar_windows_build "$qt" "$tests" all -- -DZENTAR_TESTS=ON >"$scratch/tests-build.log" ||
+    { tail -n 40 "$scratch/tests-build.log"; fail "the tests did not build for Windows"; }
 WINEPATH="$(zentar_windows_dll_dirs "$qt" | while read -r dir; do winepath -w "$dir"; done | paste -sd';')"
 export WINEPATH
 failed=()
