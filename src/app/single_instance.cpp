@@ -76,6 +76,7 @@ bool SingleInstance::claim() {
         }
         // A folder where no lock can be made guards nothing; the game runs as it can.
         if (lock_.error() != QLockFile::LockFailedError) return true;
+        if (leftByAnEarlierRun() && lock_.removeStaleLockFile()) continue;
         if (askRunningGame()) return false;
         QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
     } while (!patience.hasExpired());
@@ -83,6 +84,14 @@ bool SingleInstance::claim() {
     qWarning("zentar: the game already running does not answer (%s)",
              qPrintable(lockFileName(folder_)));
     return false;
+}
+
+// A lock naming this very process, which does not hold it, is left from an earlier run
+// whose process id this one was given again: Wine gives a session's first program the
+// same id each time, and so may a fresh container.
+bool SingleInstance::leftByAnEarlierRun() const {
+    qint64 pid = 0;
+    return lock_.getLockInfo(&pid, nullptr, nullptr) && pid == QCoreApplication::applicationPid();
 }
 
 bool SingleInstance::askRunningGame() {

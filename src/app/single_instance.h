@@ -38,6 +38,7 @@ class SingleInstance : public QObject {
     static QString lockFileName(const QString& settingsFolder);
 
   private:
+    bool leftByAnEarlierRun() const;
     bool askRunningGame();
     void listen();
     void accept();
