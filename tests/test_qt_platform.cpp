@@ -19,15 +19,15 @@ using namespace zentar;
 
 namespace {
 
-const QString kFile = QStringLiteral("/zentar/zentar.conf");
-
-// Points the per-user store of every QSettings made from now on at `dir`.
+// Points the tests' own per-user store (an organisation of their own) at `dir`.
 void storeIn(const QString& dir) {
+    QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
 }
 
-QSettings savedGame(const QString& dir) {
-    return QSettings(dir + kFile, QSettings::IniFormat);
+// The store the game saves into, once storeIn() has placed it.
+QSettings savedGame() {
+    return QSettings();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -69,13 +69,13 @@ class QtPlatformTest : public QObject {
         QFETCH(bool, damaged);
         QTemporaryDir dir;
         storeIn(dir.path());
-        if (!before.isEmpty()) writeFile(dir.path() + kFile, before);
+        if (!before.isEmpty()) writeFile(savedGame().fileName(), before);
         QtPlatform store;
         QCOMPARE(store.storeDamaged(), damaged);
         GameState st;
         st.newGame(QStringLiteral("ディスクの国"));
         QCOMPARE(saveGame(st, store), QString());
-        QSettings file = savedGame(dir.path());
+        QSettings file = savedGame();
         QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
                  QStringLiteral("ディスクの国"));
         QCOMPARE(file.value(QStringLiteral("velmora/OFE0")).toString(), QStringLiteral("42"));
@@ -96,8 +96,8 @@ class QtPlatformTest : public QObject {
         storeIn(dir.path());
         const QByteArray cut("[velmora]\nday=3\nwin1");
         const QByteArray earlier("an earlier copy");
-        writeFile(dir.path() + kFile, cut);
-        const QString first = dir.path() + kFile + QStringLiteral(".damaged");
+        writeFile(savedGame().fileName(), cut);
+        const QString first = savedGame().fileName() + QStringLiteral(".damaged");
         writeFile(first, earlier);
         QtPlatform store;
         const QString copy = store.keepCopy();
@@ -106,7 +106,7 @@ class QtPlatformTest : public QObject {
         QCOMPARE(fileBytes(copy), cut);
         QCOMPARE(fileBytes(first), earlier);
         QCOMPARE(store.keepCopy(), copy);
-        QCOMPARE(QDir(dir.path() + QStringLiteral("/zentar")).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(QFileInfo(savedGame().fileName()).path()).entryList(QDir::Files).size(), 3);
     }
 
     void aStoreThatCannotBeWrittenIsReported() {
@@ -120,7 +120,7 @@ class QtPlatformTest : public QObject {
         st.newGame({});
         const QString failure = saveGame(st, store);
         QVERIFY(!failure.isEmpty());
-        QVERIFY(failure.contains(QStringLiteral("zentar.conf")));
+        QVERIFY(failure.contains(savedGame().fileName()));
     }
 
     // A save lost as the session ends is seen by nobody: the log and the exit status tell.
@@ -133,7 +133,7 @@ class QtPlatformTest : public QObject {
         QFETCH(bool, writable);
         QTemporaryDir dir;
         storeIn(dir.path());
-        if (!writable) writeFile(dir.path() + QStringLiteral("/zentar"), "a file, not a folder");
+        if (!writable) writeFile(QFileInfo(savedGame().fileName()).path(), "a file, not a folder");
         Application app;
         Termination termination(app);
         app.game().st.kaigyo = QStringLiteral("\r\n");
@@ -141,12 +141,12 @@ class QtPlatformTest : public QObject {
         app.dispatch([&] { app.game().Show(ScreenId::Main); });
         if (!writable)
             QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("^zentar: .*zentar\\.conf")));
+                                 QRegularExpression(QStringLiteral("^zentar: .*\\.conf ")));
         std::raise(SIGTERM);
         QVERIFY(waitForEnd(app));
         QCOMPARE(app.exitStatus() != 0, !writable);
         if (!writable) return;
-        QSettings file = savedGame(dir.path());
+        QSettings file = savedGame();
         QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
                  QStringLiteral("終わりの国"));
         QCOMPARE(file.allKeys().size(), 208);
@@ -160,7 +160,7 @@ class QtPlatformTest : public QObject {
         app.start();
         std::raise(SIGTERM);
         QVERIFY(waitForEnd(app));
-        QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/zentar/zentar.conf")));
+        QVERIFY(!QFile::exists(savedGame().fileName()));
     }
 };
 

@@ -2,6 +2,7 @@
 // ends, a lock left by a killed game is taken over, and the running game comes forward.
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -153,6 +154,26 @@ class SingleInstanceTest : public QObject {
         QVERIFY(endsByItself(*third));
         QCOMPARE(third->exitCode(), 0);
         QVERIFY(endGame(*next));
+    }
+
+    // A lock left behind that names this very process comes from an earlier run whose
+    // process id this one was given again (Wine gives a session's first program the same
+    // one each time): nobody holds it, and it is taken over at once.
+    void leftLockNamingThisProcessIsTakenOver() {
+        QTemporaryDir config;
+        const QString folder = folderOf(config.path());
+        QVERIFY(QDir().mkpath(folder));
+        {
+            QLockFile earlier(config.filePath(QStringLiteral("earlier.lock")));
+            QVERIFY(earlier.tryLock(0));
+            QVERIFY(QFile::copy(earlier.fileName(), SingleInstance::lockFileName(folder)));
+        }
+        SingleInstance game(folder);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(game.claim());
+        QVERIFY(clock.elapsed() < kRunningMs);
+        QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
     }
 
     // A game that is stuck holds its lock but cannot answer: the later start gives up

@@ -15,6 +15,7 @@
 #include "country/shop.h"
 #include "country/training.h"
 #include "ending/ending.h"
+#include "platform/qt_platform.h"
 #include "title/title.h"
 #include "window_support.h"
 
@@ -115,6 +116,20 @@ class WindowsTest : public QObject {
         auto* status = s.control<QPlainTextEdit>(ScreenId::Main, "ST");
         QTRY_VERIFY(status->toPlainText().startsWith(QStringLiteral("国名－－Zentar国\n兵士11人")));
         QCOMPARE(menuAction(main, QStringLiteral("決戦"))->shortcut(), QKeySequence(Qt::Key_F3));
+        // The game saves into the tests' own store; the player's saved game stays as it was.
+        const auto playersGame = [] {
+            const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                                  QLatin1String(kGameName), QLatin1String(kGameName));
+            QStringList values;
+            for (const QString& key : store.allKeys())
+                values << key + QLatin1Char('=') + store.value(key).toString();
+            return values;
+        };
+        const QStringList before = playersGame();
+        s.app.dispatch([&] { s.game().save(); });
+        QCOMPARE(QSettings().value(QStringLiteral("velmora/name0")).toString(),
+                 QStringLiteral("Zentar"));
+        QCOMPARE(playersGame(), before);
     }
 
     // The name keeps what fits of 20 bytes, whether typed, pasted or committed by the

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "platform/qt_platform.h"
 
 // A game that holds the lock but never answers may be stuck, or its lock may be one the
 // player has to remove: the player learns where it is.
@@ -22,7 +23,8 @@ static void tellNoAnswer(const QString& lock) {
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zentar"));
+    QApplication::setOrganizationName(QLatin1String(zentar::kGameName));
+    QApplication::setApplicationName(QLatin1String(zentar::kGameName));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
     // A second start hands over to the running game and ends: it opens and saves nothing.
     const QString folder = zentar::SingleInstance::settingsFolder();

@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -39,8 +40,9 @@ QString SingleInstance::settingsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zentar");
 #else
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                          QStringLiteral("zentar"));
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                          QCoreApplication::organizationName(),
+                          QCoreApplication::applicationName());
     return QFileInfo(store.fileName()).absolutePath();
 #endif
 }

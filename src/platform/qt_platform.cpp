@@ -23,7 +23,6 @@ constexpr int kFrameMs = 16;
 constexpr int kEffectFrames = 60;  // an effect's shapes appear over about one second
 constexpr int kHoldMs = 400;
 const QString kGroup = QStringLiteral("velmora/");
-const QString kName = QStringLiteral("zentar");
 const QString kCopySuffix = QStringLiteral(".damaged");
 constexpr int kMostCopies = 100;  // copies kept of damaged stores beside the store, at most
 
@@ -36,7 +35,9 @@ std::uint32_t clockSeed() {
 }  // namespace
 
 QtPlatform::QtPlatform()
-    : rng_(clockSeed()), settings_(QSettings::NativeFormat, QSettings::UserScope, kName, kName) {
+    : rng_(clockSeed()),
+      settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                QCoreApplication::applicationName()) {
     settings_.allKeys();  // reads the whole file now, so that a fault in it shows here
 }
 
@@ -99,7 +100,8 @@ void QtPlatform::write(const QString& key, const QString& value) {
 // Each save writes through a handle of its own: a handle keeps the first fault it met, and
 // one met in reading a damaged file would otherwise be told as this save's.
 QString QtPlatform::commit() {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kName, kName);
+    QSettings store(settings_.format(), settings_.scope(), settings_.organizationName(),
+                    settings_.applicationName());
     // A file is written whole, so junk beside the saved game, as a damaged file may hold,
     // goes with the old file; the registry is written key by key and is never emptied.
     if (QFileInfo(store.fileName()).isFile()) store.clear();

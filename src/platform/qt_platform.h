@@ -20,8 +20,14 @@ namespace zentar {
 // tick of the desktop the game was balanced on, 18.2 times a second.
 inline constexpr int kTickMs = 55;
 
+// The organisation and application name the game runs under, which name its saved game:
+// HKEY_CURRENT_USER\Software\zentar\zentar on Windows, ~/.config/zentar/zentar.conf on Linux.
+inline constexpr char kGameName[] = "zentar";
+
 class QtPlatform : public Platform {
   public:
+    // The saved game is the per-user store of the application's names: the game's own
+    // once main() has named it, a store of their own for other programs (the tests).
     QtPlatform();
 
     float random() override { return rng_.next(); }

@@ -23,13 +23,14 @@ constexpr int kSmallestPixels = 8;  // the smallest size at which Japanese stays
 constexpr char kDesignFont[] = "zentarDesignFont";
 constexpr char kFitted[] = "zentarFitted";
 
-// The font a widget was made with, before any fitting; its family and size are set
-// outright, so that a list's entries keep them whatever the list's own font.
+// The font a widget was made with, before any fitting; its families and size are set
+// outright, so that a list's entries keep them whatever the list's own font. All the
+// families: the first may be one the desktop lacks.
 QFont designFont(QWidget* w) {
     const QVariant remembered = w->property(kDesignFont);
     if (remembered.isValid()) return remembered.value<QFont>();
     QFont f = w->font();
-    f.setFamily(f.family());
+    f.setFamilies(f.families());
     f.setPixelSize(QFontInfo(f).pixelSize());
     w->setProperty(kDesignFont, f);
     return f;
@@ -237,7 +238,8 @@ void makeNumberBox(QLineEdit* w) {
 }
 
 QFont gameFont(int pixelSize) {
-    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    QFont f;
+    f.setFamilies(gameFontFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     return f;
