@@ -99,6 +99,9 @@ class FakeStore : public Store {
     QMap<QString, QString> store;
     QStringList writeOrder;
     QString commitFailure;
+    bool unreadable = false;  // the store could not be read as a whole
+    QString copyPlace;        // where keepCopy says the copy is
+    int copies = 0;           // calls of keepCopy
 
     bool contains(const QString& key) override { return store.contains(key); }
     QString read(const QString& key, const QString& fallback) override {
@@ -109,6 +112,11 @@ class FakeStore : public Store {
         writeOrder << key;
     }
     QString commit() override { return commitFailure; }
+    bool damaged() override { return unreadable; }
+    QString keepCopy() override {
+        ++copies;
+        return copyPlace;
+    }
 };
 
 struct Shape {

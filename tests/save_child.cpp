@@ -1,4 +1,4 @@
-// Saves the game into the real store again and again, each time with every value
+// Saves the game into the store of the platform again and again, each time with every value
 // from one generation, until it is killed. The crash-safety test kills it.
 #include <QCoreApplication>
 
@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
     zentar::QtStore store;
     for (std::int32_t g = 1;; ++g) {
         zentar::GameState st;

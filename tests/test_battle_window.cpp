@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
@@ -90,8 +91,8 @@ class BattleWindowTest : public QObject {
         QCOMPARE(w.battle().snk.Enabled, !pauses);
     }
 
-    // The open menu has the keyboard: the strategy list first, Tab through the list and
-    // the three buttons, Enter or Space presses the button with the focus.
+    // The open menu has the keyboard: the strategy list first, Tab through the list, the
+    // three buttons and the report, Enter or Space presses the button with the focus.
     void pauseMenuFromTheKeyboard() {
         BattleWindow w;
         QVERIFY(w.active);
@@ -99,6 +100,7 @@ class BattleWindowTest : public QObject {
         auto* ii = w.menu<QPushButton>("II");
         auto* momir = w.menu<QPushButton>("MOMIR");
         auto* mg = w.menu<QPushButton>("MG");
+        auto* report = w.menu<QPlainTextEdit>("sinti");
         QTest::keyClick(w.field, Qt::Key_Return);
         QVERIFY(w.menuOpen());
         QCOMPARE(w.focus(), senpo);
@@ -106,11 +108,24 @@ class BattleWindowTest : public QObject {
         QCOMPARE(w.battle().SENPO.Text(), QStringLiteral("あとは任せるよ"));
         QTest::keyClick(senpo, Qt::Key_Return);  // stays in the menu's list
         QCOMPARE(w.focus(), senpo);
-        for (QWidget* next : {static_cast<QWidget*>(ii), static_cast<QWidget*>(momir),
-                              static_cast<QWidget*>(mg), static_cast<QWidget*>(senpo)}) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(ii), static_cast<QWidget*>(momir), static_cast<QWidget*>(mg),
+              static_cast<QWidget*>(report), static_cast<QWidget*>(senpo)}) {
             QTest::keyClick(w.focus(), Qt::Key_Tab);
             QCOMPARE(w.focus(), next);
         }
+        // The report's lower lines, the soldiers', come into sight by keys.
+        QScrollBar* lines = report->verticalScrollBar();
+        QVERIFY(lines->maximum() > 0);
+        QTest::keyClick(report, Qt::Key_End);
+        QCOMPARE(lines->value(), lines->maximum());
+        QTest::keyClick(report, Qt::Key_PageUp);
+        QVERIFY(lines->value() < lines->maximum());
+        QTest::keyClick(report, Qt::Key_Home);
+        QCOMPARE(lines->value(), 0);
+        QTest::keyClick(report, Qt::Key_Down);
+        QCOMPARE(lines->value(), 1);
+        QVERIFY(w.menuOpen());
         QTest::keyClick(senpo, Qt::Key_Tab);
         QTest::keyClick(ii, Qt::Key_Tab);
         QTest::keyClick(momir, Qt::Key_Return);
@@ -144,11 +159,17 @@ class BattleWindowTest : public QObject {
         QAbstractItemView* list = senpo->view();
         QTRY_VERIFY(list->isVisible());
         const int lineHeight = QFontMetrics(w.field->font()).height();
+        // the room the list leaves at either side of an entry's text
+        const int margin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         for (int row = 0; row < senpo->count(); ++row) {
             const QModelIndex entry = list->model()->index(row, 0);
             const QSize needs = list->sizeHintForIndex(entry);  // as the list draws it
             QVERIFY(needs.height() >= lineHeight);
-            QVERIFY(needs.width() <= list->visualRect(entry).width());
+            const QFontMetrics font(entry.data(Qt::FontRole).value<QFont>());
+            const int text = font.horizontalAdvance(entry.data().toString());
+            const QRect shown = list->visualRect(entry) & list->viewport()->rect();
+            QVERIFY2(text + 2 * margin <= shown.width(), qPrintable(entry.data().toString()));
         }
         senpo->hidePopup();
     }
@@ -157,7 +178,7 @@ class BattleWindowTest : public QObject {
         BattleWindow w;
         QVERIFY(w.active);
         QTest::keyClick(w.field, Qt::Key_Return);
-        for (const char* name : {"SENPO", "II", "MOMIR", "MG"})
+        for (const char* name : {"SENPO", "II", "MOMIR", "MG", "sinti"})
             QVERIFY2(focusShows(w.menu<QWidget>(name)), name);
     }
 

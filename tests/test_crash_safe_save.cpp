@@ -13,7 +13,7 @@ class CrashSafeSaveTest : public QObject {
   private slots:
     void killedSavesLeaveOneWholeSave() {
         QTemporaryDir dir;
-        const QString file = dir.path() + QStringLiteral("/zentar/zentar.conf");
+        const QString file = dir.path() + QStringLiteral("/" ZENTAR_TEST_STORE "/save_child.conf");
         QRandomGenerator dice(20261208);
         int whole = 0;
         long lastGeneration = 0;

@@ -102,6 +102,7 @@ class MainWindowTest : public QObject {
         QTest::keyClick(w.focus(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(w.focus(), w.msp);
         QCOMPARE(w.shown(), 0);  // Tab is no game key
+        QVERIFY(focusShows(w.st));
         QVERIFY(focusShows(w.kkaze));
         QVERIFY(focusShows(w.msp));
     }
@@ -142,14 +143,18 @@ class MainWindowTest : public QObject {
     // country bar and the bare window, never on the speed bar.
     void pauseQuestionFromEachFocus_data() {
         QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
         QTest::addColumn<bool>("asks");
-        QTest::newRow("status text") << "ST" << true;
-        QTest::newRow("country bar") << "KKAze" << true;
-        QTest::newRow("window") << "" << true;
-        QTest::newRow("speed bar") << "MSP" << false;
+        QTest::newRow("status text") << "ST" << int(Qt::Key_Down) << true;
+        QTest::newRow("country bar") << "KKAze" << int(Qt::Key_Down) << true;
+        QTest::newRow("window") << "" << int(Qt::Key_Down) << true;
+        QTest::newRow("speed bar") << "MSP" << int(Qt::Key_Down) << false;
+        QTest::newRow("speed bar, a letter") << "MSP" << int(Qt::Key_A) << false;
+        QTest::newRow("speed bar, enter") << "MSP" << int(Qt::Key_Return) << false;
     }
     void pauseQuestionFromEachFocus() {
         QFETCH(QString, focus);
+        QFETCH(int, key);
         QFETCH(bool, asks);
         MainWindow w;
         w.game().st.nissu = 7;
@@ -160,7 +165,7 @@ class MainWindowTest : public QObject {
             target = w.main->findChild<QWidget*>(focus);
         target->setFocus();
         BoxWatcher boxes(QStringLiteral("はい"));
-        QTest::keyClick(target, Qt::Key_Down);
+        QTest::keyClick(target, Qt::Key(key));
         const QStringList expected = {QStringLiteral("時間を止めますか？"),
                                       QStringLiteral("時間を止めました")};
         QCOMPARE(boxes.texts, asks ? expected : QStringList{});

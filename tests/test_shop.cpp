@@ -163,8 +163,12 @@ class ShopTest : public QObject {
         QCOMPARE(s.pf.texts().back(), QStringLiteral("おい、金足りねえぞ！！"));
         QCOMPARE(s.shop().Text1.Text, QStringLiteral("0"));
         QCOMPARE(s.shop().Text2.Text, QStringLiteral("1"));
+        s.run([&] { s.shop().OK_Click(); });  // before the next tick: nothing for nothing
+        QCOMPARE(s.g.st.country[0].gold, 39999);
+        QCOMPARE(s.g.st.slot[2].kosuu, 7);
         s.tick();
-        QCOMPARE(s.pf.shown.size(), std::size_t(2));  // one message per shortfall
+        QCOMPARE(s.pf.texts().count(QStringLiteral("おい、金足りねえぞ！！")),
+                 1);  // one a shortfall
     }
 
     void negativeBudgetDoesNotLockTheShop() {

@@ -1,5 +1,9 @@
 // One game at a time: a second start of the real game hands over to the running game and
 // ends, a lock left by a killed game is taken over, and the running game comes forward.
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QMainWindow>
@@ -7,6 +11,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -26,13 +31,14 @@ QString folderOf(const QString& config) {
 }
 
 // The game started as the player starts it, its settings under `config`.
-std::unique_ptr<QProcess> startGame(const QString& config) {
+std::unique_ptr<QProcess> startGame(
+    const QString& config, QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels) {
     auto game = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     game->setProcessEnvironment(env);
-    game->setProcessChannelMode(QProcess::ForwardedChannels);
+    game->setProcessChannelMode(channels);
     game->start(QStringLiteral(ZENTAR_GAME), {});
     game->waitForStarted();
     return game;
@@ -106,14 +112,40 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(fileBytes(store), before);
     }
 
-    void lockOfAKilledGameIsTakenOver() {
+    // A lock that names no running game is stale whatever it holds, however it came there.
+    void aLockOfNoRunningGameIsTakenOver_data() {
+        QTest::addColumn<QString>("left");
+        for (const char* left :
+             {"a killed game", "nothing", "garbage", "a folder", "another program's number"})
+            QTest::newRow(left) << QString::fromLatin1(left);
+    }
+    void aLockOfNoRunningGameIsTakenOver() {
+        QFETCH(QString, left);
         QTemporaryDir config;
-        auto killed = startGame(config.path());
-        QVERIFY(waitUntilListening(config.path()));
-        const qint64 killedPid = killed->processId();
-        killed->kill();  // SIGKILL: the lock and the socket stay behind
-        QVERIFY(endsByItself(*killed));
-        QCOMPARE(lockHolder(config.path()), killedPid);
+        const QString lock = SingleInstance::lockFileName(folderOf(config.path()));
+        QDir().mkpath(folderOf(config.path()));
+        if (left == QLatin1String("a killed game")) {
+            auto killed = startGame(config.path());
+            QVERIFY(waitUntilListening(config.path()));
+            const qint64 killedPid = killed->processId();
+            killed->kill();  // SIGKILL: the lock and the socket stay behind
+            QVERIFY(endsByItself(*killed));
+            QCOMPARE(lockHolder(config.path()), killedPid);
+        } else if (left == QLatin1String("a folder")) {
+            QVERIFY(QDir().mkdir(lock));
+        } else {
+            // This test is a live process, and not the game.
+            const QByteArray named =
+                QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+                QSysInfo::machineHostName().toUtf8() + '\n';
+            const QByteArray bytes = left == QLatin1String("nothing")   ? QByteArray()
+                                     : left == QLatin1String("garbage") ? QByteArray("\x01\xff?")
+                                                                        : named;
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
 
         auto next = startGame(config.path());
         QTRY_COMPARE_WITH_TIMEOUT(lockHolder(config.path()), next->processId(), kEndMs);
@@ -124,17 +156,44 @@ class SingleInstanceTest : public QObject {
         QVERIFY(endGame(*next));
     }
 
+    // A lock left behind that names this very process comes from an earlier run whose
+    // process id this one was given again (Wine gives a session's first program the same
+    // one each time): nobody holds it, and it is taken over at once.
+    void leftLockNamingThisProcessIsTakenOver() {
+        QTemporaryDir config;
+        const QString folder = folderOf(config.path());
+        QVERIFY(QDir().mkpath(folder));
+        {
+            QLockFile earlier(config.filePath(QStringLiteral("earlier.lock")));
+            QVERIFY(earlier.tryLock(0));
+            QVERIFY(QFile::copy(earlier.fileName(), SingleInstance::lockFileName(folder)));
+        }
+        SingleInstance game(folder);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(game.claim());
+        QVERIFY(clock.elapsed() < kRunningMs);
+        QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
+    }
+
     // A game that is stuck holds its lock but cannot answer: the later start gives up
-    // after a while, with a failure, and still opens no second game.
+    // after a while, tells where the lock is, and still opens no second game.
     void secondStartEndsWhenTheRunningGameDoesNotAnswer() {
         QTemporaryDir config;
         SingleInstance stuck(folderOf(config.path()));
         QVERIFY(stuck.claim());
-        auto start = startGame(config.path());
-        QVERIFY(start->waitForFinished(kEndMs));  // no event loop here: nobody answers
-        QCOMPARE(start->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(start->exitCode(), 1);
+        auto start = startGame(config.path(), QProcess::SeparateChannels);
+        start->setReadChannel(QProcess::StandardError);
+        const QByteArray lock = SingleInstance::lockFileName(folderOf(config.path())).toUtf8();
+        QByteArray said;  // no event loop here: nobody answers
+        const QDeadlineTimer deadline(kEndMs);
+        while (!said.contains(lock) && !deadline.hasExpired())
+            if (start->waitForReadyRead(100)) said += start->readAll();
+        QVERIFY(said.contains(lock));
+        QVERIFY(!start->waitForFinished(kRunningMs));  // the player reads where the lock is
         QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
+        start->kill();
+        QVERIFY(start->waitForFinished(kEndMs));
     }
 
     void runningGameIsAskedToRaiseItsWindow_data() {

@@ -64,6 +64,7 @@ class TimersTest : public QObject {
 
   private slots:
     void initTestCase() {
+        QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
     }
 

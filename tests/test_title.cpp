@@ -83,6 +83,51 @@ class TitleTest : public QObject {
         QVERIFY(s.g.visible(ScreenId::Main));
     }
 
+    void continueTellsOfADamagedStoreOnce_data() {
+        QTest::addColumn<QStringList>("removed");  // keys taken out of a whole save
+        QTest::addColumn<QString>("unreadable");   // a number that is no number
+        QTest::addColumn<bool>("damaged");         // a file the store could not parse
+        QTest::addColumn<int>("missing");
+        QTest::addColumn<bool>("continues");
+        QTest::newRow("whole") << QStringList() << QString() << false << 0 << true;
+        QTest::newRow("keys missing")
+            << QStringList{"day", "name0", "kosuu30"} << QString() << false << 3 << true;
+        QTest::newRow("a number unreadable") << QStringList() << "hp3" << false << 1 << true;
+        QTest::newRow("a file not parsed") << QStringList() << QString() << true << 0 << true;
+        QTest::newRow("nothing readable")
+            << saveKeys() << QString() << true << int(saveKeys().size()) << false;
+    }
+    void continueTellsOfADamagedStoreOnce() {
+        QFETCH(QStringList, removed);
+        QFETCH(QString, unreadable);
+        QFETCH(bool, damaged);
+        QFETCH(int, missing);
+        QFETCH(bool, continues);
+        Session s;
+        GameState saved;
+        saved.newGame(QStringLiteral("傷んだ国"));
+        saveGame(saved, s.pf);
+        for (const QString& key : removed) s.pf.store.remove(key);
+        if (!unreadable.isEmpty()) s.pf.store[unreadable] = QStringLiteral("壊れた数");
+        s.pf.unreadable = damaged;
+        s.pf.copyPlace = QStringLiteral("/home/player/.config/zentar/zentar.conf.damaged");
+        s.g.start();
+        s.run([&] { s.g.find<Form1>()->N2_Click(); });
+        const bool told = missing > 0 || damaged;
+        QCOMPARE(s.pf.copies, int(told));
+        QCOMPARE(s.pf.shown.size(), std::size_t(told) + std::size_t(!continues));
+        if (told) {
+            QCOMPARE(s.pf.shown[0].text.contains(QStringLiteral(" %1 ").arg(missing)), missing > 0);
+            QVERIFY(s.pf.shown[0].text.contains(s.pf.copyPlace));
+        }
+        QCOMPARE(s.g.visible(ScreenId::Main), continues);
+        if (!continues) return;
+        QCOMPARE(s.g.st.country[0].name, removed.isEmpty() ? saved.country[0].name : QString());
+        s.run([&] { s.g.find<Form2>()->QueryUnload(); });  // saves: nothing more is told
+        QCOMPARE(s.pf.shown.size(), std::size_t(told));
+        QCOMPARE(s.pf.copies, int(told));
+    }
+
     void continueWithoutASaveStaysOnTheTitle() {
         Session s;
         s.g.start();

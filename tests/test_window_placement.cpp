@@ -1,11 +1,13 @@
 // Where the windows open, run once for each scale factor (QT_SCALE_FACTOR) on a
-// 1280 × 1024 screen: every window on the screen, the item chooser beside the battle
-// without hiding its field or panel, and the help window within reach of Escape.
+// 1280 × 1024 screen: every window on the screen, the main screen back in its place,
+// the item chooser beside the battle without hiding its field or panel, and the help
+// window within reach of Escape.
 #include <QScreen>
 #include <QTextBrowser>
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
+#include "country/shop.h"
 #include "widgets/widgets.h"
 #include "window_support.h"
 
@@ -64,6 +66,25 @@ class WindowPlacementTest : public QObject {
         });
         check(ScreenId::Ending);
         QCOMPARE(off, QStringList{});
+    }
+
+    // The main screen opens in the same place from the title and from every trip to
+    // the shop, though the title had gone before it opened.
+    void mainScreenReturnsToItsPlace() {
+        WindowSession s;
+        s.app.start();
+        s.game().st.newGame({});
+        s.app.dispatch([&] {
+            s.game().Unload(ScreenId::Title);
+            s.game().Show(ScreenId::Main);
+        });
+        const QRect first = s.window(ScreenId::Main)->frameGeometry();
+        for (int trip = 1; trip <= 5; ++trip) {
+            s.app.dispatch([&] { s.game().find<Form2>()->N2_Click(); });
+            s.app.dispatch([&] { s.game().find<Shop>()->NO_Click(); });
+            QVERIFY2(s.window(ScreenId::Main)->frameGeometry() == first,
+                     qPrintable(QStringLiteral("trip %1").arg(trip)));
+        }
     }
 
     void itemChooserOpensBesideTheBattle() {

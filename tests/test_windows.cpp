@@ -1,6 +1,6 @@
 // The real windows, offscreen: the title's menu and name box, the training dialog tied
-// to the main screen, the shop's total while its message is up, and every text of every
-// window shown whole.
+// to the main screen, the dialogs' keys, the number boxes, the shop's total while its
+// message is up, and every text of every window shown whole.
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -13,7 +13,9 @@
 #include "battle/battle.h"
 #include "country/main_screen.h"
 #include "country/shop.h"
+#include "country/training.h"
 #include "ending/ending.h"
+#include "desktop/qt_platform.h"
 #include "title/title.h"
 #include "window_support.h"
 
@@ -71,6 +73,22 @@ void commit(QWidget* w, const QString& text) {
     QApplication::sendEvent(w, &done);
 }
 
+// The dialog `id` open over a new game: the training dialog and the shop from the main
+// screen, the item chooser from a paused battle.
+QWidget* openDialog(WindowSession& s, ScreenId id) {
+    s.newGameOnMain();
+    s.app.dispatch([&] {
+        Form2& main = *s.game().find<Form2>();
+        if (id == ScreenId::Training) main.N1_Click();
+        if (id == ScreenId::Shop) main.N2_Click();
+    });
+    if (id == ScreenId::Chooser) {
+        Form3& battle = s.pausedBattle(13);
+        s.app.dispatch([&] { battle.II_Click(); });
+    }
+    return s.window(id);
+}
+
 }  // namespace
 
 class WindowsTest : public QObject {
@@ -98,6 +116,20 @@ class WindowsTest : public QObject {
         auto* status = s.control<QPlainTextEdit>(ScreenId::Main, "ST");
         QTRY_VERIFY(status->toPlainText().startsWith(QStringLiteral("国名－－Zentar国\n兵士11人")));
         QCOMPARE(menuAction(main, QStringLiteral("決戦"))->shortcut(), QKeySequence(Qt::Key_F3));
+        // The game saves into the tests' own store; the player's saved game stays as it was.
+        const auto playersGame = [] {
+            const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                                  QLatin1String(kGameName), QLatin1String(kGameName));
+            QStringList values;
+            for (const QString& key : store.allKeys())
+                values << key + QLatin1Char('=') + store.value(key).toString();
+            return values;
+        };
+        const QStringList before = playersGame();
+        s.app.dispatch([&] { s.game().save(); });
+        QCOMPARE(QSettings().value(QStringLiteral("velmora/name0")).toString(),
+                 QStringLiteral("Zentar"));
+        QCOMPARE(playersGame(), before);
     }
 
     // The name keeps what fits of 20 bytes, whether typed, pasted or committed by the
@@ -175,6 +207,117 @@ class WindowsTest : public QObject {
         dialog->close();
         QVERIFY(!s.game().loaded(ScreenId::Training));
         QVERIFY(main->isEnabled());
+    }
+
+    // The dialogs' keys: Enter presses the focused button, in the training dialog 実施
+    // wherever else the focus is; Escape does what the close box does, but in the shop.
+    void dialogKeys_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("pressed");  // the button the key presses, if any
+        QTest::addColumn<bool>("closes");
+        const int training = int(ScreenId::Training), shop = int(ScreenId::Shop),
+                  chooser = int(ScreenId::Chooser);
+        const int none = Qt::NoModifier, keypad = Qt::KeypadModifier;
+        const int enter = Qt::Key_Return, padEnter = Qt::Key_Enter, escape = Qt::Key_Escape;
+        QTest::newRow("training, enter in the days box")
+            << training << "Text1" << enter << none << "OK" << false;
+        QTest::newRow("training, keypad enter in the list")
+            << training << "NAIYO" << padEnter << keypad << "OK" << false;
+        QTest::newRow("training, enter on cancel")
+            << training << "NO" << enter << none << "NO" << true;
+        QTest::newRow("training, escape") << training << "Text1" << escape << none << "" << true;
+        QTest::newRow("shop, enter on leave") << shop << "NO" << enter << none << "NO" << true;
+        QTest::newRow("chooser, keypad enter on cancel")
+            << chooser << "Command2" << padEnter << keypad << "Command2" << true;
+        QTest::newRow("chooser, escape") << chooser << "AITEM" << escape << none << "" << true;
+    }
+    void dialogKeys() {
+        QFETCH(int, screen);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, pressed);
+        QFETCH(bool, closes);
+        WindowSession s;
+        const ScreenId id = static_cast<ScreenId>(screen);
+        QWidget* dialog = openDialog(s, id);
+        QVERIFY(dialog);
+        QStringList clicked;
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            connect(b, &QPushButton::clicked, [&clicked, b] { clicked << b->objectName(); });
+        QWidget* target = dialog->findChild<QWidget*>(focus);
+        target->setFocus();
+        BoxWatcher boxes(QStringLiteral("OK"));
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicked, pressed.isEmpty() ? QStringList{} : QStringList{pressed});
+        QCOMPARE(s.game().loaded(id), !closes);
+    }
+
+    // The number boxes take full-width digits, signs, points and letters as their
+    // half-width forms, whether typed, pasted or committed by the input method.
+    void numberBoxesTakeHalfWidth_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        const int training = int(ScreenId::Training), shop = int(ScreenId::Shop);
+        QTest::newRow("days, committed") << training << "Text1"
+                                         << "commit"
+                                         << "－１２"
+                                         << "-12";
+        QTest::newRow("days, typed") << training << "Text1"
+                                     << "type"
+                                     << "３"
+                                     << "3";
+        QTest::newRow("quantity, committed") << shop << "Text1"
+                                             << "commit"
+                                             << "２"
+                                             << "2";
+        QTest::newRow("quantity, pasted") << shop << "Text1"
+                                          << "paste"
+                                          << "１．５"
+                                          << "1.5";
+        QTest::newRow("strength, typed") << shop << "Text2"
+                                         << "type"
+                                         << "３"
+                                         << "3";
+        QTest::newRow("strength, a letter") << shop << "Text2"
+                                            << "commit"
+                                            << "ｘ"
+                                            << "x";
+    }
+    void numberBoxesTakeHalfWidth() {
+        QFETCH(int, screen);
+        QFETCH(QString, box);
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        WindowSession s;
+        const ScreenId id = static_cast<ScreenId>(screen);
+        QWidget* dialog = openDialog(s, id);
+        QVERIFY(dialog);
+        auto* edit = dialog->findChild<QLineEdit*>(box);
+        const auto hints = Qt::InputMethodHints(edit->inputMethodQuery(Qt::ImHints).toInt());
+        QVERIFY(hints.testFlag(Qt::ImhPreferLatin));
+        edit->setFocus();
+        edit->selectAll();
+        if (how == "paste") {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else if (how == "type") {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+        } else {
+            commit(edit, text);
+        }
+        QCOMPARE(edit->text(), kept);
+        const TextBox& read = id == ScreenId::Training ? s.game().find<Form4>()->Text1
+                              : box == "Text1"         ? s.game().find<Shop>()->Text1
+                                                       : s.game().find<Shop>()->Text2;
+        QCOMPARE(read.Text, kept);
     }
 
     // While the shop says the money is short, over the shop, its total shows the price it

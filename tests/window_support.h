@@ -18,11 +18,15 @@
 
 namespace zentar {
 
-// Points the settings store at a scratch folder before the game opens it.
+// The tests' own settings store, empty, before the game opens it: an organisation of
+// their own (on Windows the store is the registry, which setPath does not move) and, on
+// Linux, a scratch folder.
 struct ScratchStore {
     QTemporaryDir dir;
     ScratchStore() {
+        QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings().clear();
     }
 };
 

@@ -2,8 +2,19 @@
 ZENTAR_GAME_PACKAGES=(cmake g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
                       fonts-noto-cjk)
 ZENTAR_PACKAGE_PACKAGES=(dpkg-dev file)  # cpack -G DEB: dpkg-shlibdeps reads the dependencies
-ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream
+ZENTAR_TEST_PACKAGES=(clang libclang-rt-14-dev locales desktop-file-utils appstream lintian
                       "${ZENTAR_PACKAGE_PACKAGES[@]}")
+# The Windows build: cross-compiling with MinGW-w64 against a Qt for MinGW, zipping, and
+# trying the result under Wine on a virtual display with a window manager.
+ZENTAR_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev-tools zip unzip)
+ZENTAR_WINE_PACKAGES=(wine wine64 xvfb openbox xdotool python3)
+# Making that Qt from Debian's source packages (apt-get source needs dpkg-dev).
+ZENTAR_QT_SOURCE_PACKAGES=(dpkg-dev qt6-shadertools-dev)
+
+# Runs a command as root: directly, or through sudo.
+zentar_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
 
 zentar_install_packages() {
     local missing=()
@@ -24,4 +35,15 @@ zentar_install_packages() {
         echo "Could not install: ${missing[*]}. Please install them with apt-get and run again." >&2
         return 1
     fi
+}
+
+# apt-get source needs a deb-src line; Debian 12 ships with none.
+zentar_enable_debian_sources() {
+    grep -qsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources && return 0
+    echo "Adding bookworm's source packages to apt (/etc/apt/sources.list.d/zentar-src.sources)"
+    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
+        "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+        zentar_as_root tee /etc/apt/sources.list.d/zentar-src.sources >/dev/null
+    zentar_as_root apt-get update -qq
 }

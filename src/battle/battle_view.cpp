@@ -45,7 +45,6 @@ BattleView::BattleView(Application& app)
     sinti_->setReadOnly(true);
     setBackground(sinti_, {0, 255, 255});
     sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    sinti_->setFocusPolicy(Qt::ClickFocus);
     senpo_ = new QComboBox(handan_);
     connect(senpo_, &QComboBox::activated, this,
             [this](int i) { forward([i](Form3& f) { f.SENPO_Click(i); }); });
@@ -61,6 +60,12 @@ BattleView::BattleView(Application& app)
     connect(momir_, &QPushButton::clicked, this, [this] { forward(&Form3::MOMIR_Click); });
     mg_ = menuButton();
     connect(mg_, &QPushButton::clicked, this, [this] { forward(&Form3::MG_Click); });
+    // Tab goes round the list, the buttons, then the report, whose soldiers' lines the
+    // keys scroll into sight.
+    setTabOrder(senpo_, ii_);
+    setTabOrder(ii_, momir_);
+    setTabOrder(momir_, mg_);
+    setTabOrder(mg_, sinti_);
     kab_->setObjectName(QStringLiteral("kab"));
     mes_->setObjectName(QStringLiteral("mes"));
     handan_->setObjectName(QStringLiteral("HANDAN"));

@@ -32,6 +32,7 @@ ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::C
     aitem_->setObjectName(QStringLiteral("AITEM"));
     command1_->setObjectName(QStringLiteral("Command1"));
     command2_->setObjectName(QStringLiteral("Command2"));
+    useDialogKeys(this, nullptr, true);
     sync();
 }
 

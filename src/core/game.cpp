@@ -104,7 +104,8 @@ void Game::detachSurface(const BattleSurface* surface) {
 
 void Game::save() {
     const QString failure = saveGame(st, store);
-    if (!failure.isEmpty())
+    lastSaveFailed_ = !failure.isEmpty();
+    if (lastSaveFailed_)
         dialogues.message(QStringLiteral("セーブに失敗しました。") + st.kaigyo + failure,
                           Buttons::Ok, Icon::None);
 }

@@ -88,6 +88,8 @@ class Game {
 
     // Saves the game; a failure is told to the player.
     void save();
+    // Whether the last save of this run failed.
+    bool lastSaveFailed() const { return lastSaveFailed_; }
 
   private:
     struct Slot {
@@ -104,6 +106,7 @@ class Game {
     BattleSurface* surface_ = nullptr;
     int depth_ = 0;
     bool ended_ = false;
+    bool lastSaveFailed_ = false;
 };
 
 }  // namespace zentar

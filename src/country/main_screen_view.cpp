@@ -48,7 +48,9 @@ MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::Que
     kkaze_ = kkaze;
     kkaze_->setObjectName(QStringLiteral("KKAze"));
     for (QLabel*& label : bun_) label = new QLabel(client);
-    msp_ = new StepScrollBar(client);  // keys on the speed bar only move it
+    auto* msp = new KeyForwarding<StepScrollBar>(client);
+    msp->onKey = [](int) { return true; };  // keys on the speed bar only move it, if at all
+    msp_ = msp;
     msp_->setObjectName(QStringLiteral("MSP"));
     connect(msp_, &QScrollBar::valueChanged, this,
             [this](int v) { forward([v](Form2& f) { f.MSP_Change(v); }); });

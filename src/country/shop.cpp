@@ -82,9 +82,12 @@ double Shop::potency() const {
     return leadingNumber(Text2.Text);
 }
 
+// A fresh order costs nothing until the next tick prices it: 買う in between must not
+// charge the price of the order just refused or bought.
 void Shop::resetOrder() {
     Text1.Text = QStringLiteral("0");
     Text2.Text = QStringLiteral("1");
+    nedan = 0;
 }
 
 void Shop::Timer1_Timer() {

@@ -22,7 +22,7 @@ ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
             [this](int i) { forward([i](Shop& f) { f.NAIYO_Click(i); }); });
     const auto entry = [this](void (Shop::*change)(const QString&)) {
         auto* e = new QLineEdit(this);
-        e->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+        makeNumberBox(e);
         connect(e, &QLineEdit::textEdited, this,
                 [this, change](const QString& t) { forward([&](Shop& f) { (f.*change)(t); }); });
         return e;
@@ -45,6 +45,7 @@ ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
     text4_->setObjectName(QStringLiteral("Text4"));
     ok_->setObjectName(QStringLiteral("OK"));
     no_->setObjectName(QStringLiteral("NO"));
+    useDialogKeys(this, nullptr, false);  // leaving by a stray Escape would lose the order
     sync();
 }
 

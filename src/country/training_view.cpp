@@ -21,10 +21,10 @@ TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Clic
     connect(naiyo_, &QComboBox::activated, this,
             [this](int i) { forward([i](Form4& f) { f.NAIYO_Click(i); }); });
     text1_ = new QLineEdit(this);
+    makeNumberBox(text1_);
     connect(text1_, &QLineEdit::textEdited, this,
             [this](const QString& t) { forward([&t](Form4& f) { f.Text1_Change(t); }); });
     ok_ = new QPushButton(this);
-    ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { forward(&Form4::OK_Click); });
     no_ = new QPushButton(this);
     connect(no_, &QPushButton::clicked, this, [this] { forward(&Form4::NO_Click); });
@@ -32,6 +32,7 @@ TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Clic
     text1_->setObjectName(QStringLiteral("Text1"));
     ok_->setObjectName(QStringLiteral("OK"));
     no_->setObjectName(QStringLiteral("NO"));
+    useDialogKeys(this, ok_, true);
     sync();
 }
 

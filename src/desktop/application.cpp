@@ -146,7 +146,7 @@ void Application::refresh() {
         for (auto& view : views_)
             if (view) view->widget()->hide();
         if (help_) help_->close();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(exitStatus());
     }
 }
 
@@ -158,6 +158,7 @@ void Application::syncWindows() {
             // A window goes only once no handler runs, and never inside its own event.
             if (view && !game_.handling()) {
                 QWidget* w = view.release()->widget();
+                noteFrame(w);  // the window that opens next is placed by its frame
                 w->hide();
                 w->deleteLater();
                 leaving_.emplace_back(w);
@@ -210,17 +211,21 @@ void Application::placeNewWindow(ScreenId id, QWidget* w) {
     }
 }
 
-// The frame the window manager puts around the game's windows, as far as one shows it.
-QMargins Application::frameMargins() const {
-    for (const auto& view : views_) {
-        const QWidget* w = view ? view->widget() : nullptr;
-        if (w && w->isVisible()) {
-            const QRect frame = w->frameGeometry(), client = w->geometry();
-            return {client.left() - frame.left(), client.top() - frame.top(),
-                    frame.right() - client.right(), frame.bottom() - client.bottom()};
-        }
-    }
-    return {};
+// The frame the window manager puts around the game's windows, as last seen round one
+// that showed: also while a window that went was the only one open.
+QMargins Application::frameMargins() {
+    for (const auto& view : views_)
+        if (view) noteFrame(view->widget());
+    return frame_;
+}
+
+// Remembers the frame round a shown window, once the window manager has told it.
+void Application::noteFrame(const QWidget* w) {
+    if (!w->isVisible()) return;
+    const QRect frame = w->frameGeometry(), client = w->geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    if (!margins.isNull()) frame_ = margins;
 }
 
 QRect Application::availableScreen() const {

@@ -55,6 +55,9 @@ class Application : public QObject, private DialogueHost {
 
     // Ends the game from outside the game: saves as closing the main screen would.
     void terminate();
+    // The exit status of the program: not 0 when the last save of the run failed, so that
+    // a save lost as the session ends shows in its log.
+    int exitStatus() const { return game_.lastSaveFailed() ? 1 : 0; }
 
     // Brings the window the player was using to the front: the open message box or
     // dialog, else the screen that takes input. A later start of the game asks for it.
@@ -80,7 +83,8 @@ class Application : public QObject, private DialogueHost {
     void retime(ScreenId id, Screen* screen);
     void placeNewWindow(ScreenId id, QWidget* w);
     QWidget* ownerWindow(ScreenId id) const;
-    QMargins frameMargins() const;
+    QMargins frameMargins();
+    void noteFrame(const QWidget* w);
     QRect availableScreen() const;
     void fire(GameTimer* t);
     std::unique_ptr<View> makeView(ScreenId id);
@@ -101,6 +105,7 @@ class Application : public QObject, private DialogueHost {
     std::array<ScreenTimers, kScreenCount> timers_;
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
+    QMargins frame_;          // the window manager's frame, as last seen round a shown window
     bool closing_ = false;    // told to end from outside: no box waits for an answer
     bool animating_ = false;  // an effect plays
 };

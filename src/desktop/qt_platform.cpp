@@ -1,6 +1,9 @@
 #include "desktop/qt_platform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +15,8 @@ namespace zentar {
 namespace {
 
 const QString kGroup = QStringLiteral("velmora/");
+const QString kCopySuffix = QStringLiteral(".damaged");
+constexpr int kMostCopies = 100;  // copies kept of damaged stores beside the store, at most
 
 std::uint32_t clockSeed() {
     const auto ns = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 1000003u ^
@@ -28,7 +33,12 @@ void QtRandom::seedFromClock() {
 }
 
 Answer QtDialogues::message(const QString& text, Buttons buttons, Icon icon) {
-    if (host_.closing()) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    if (host_.closing()) {
+        // Nobody is there to read a box any more: the session's log gets the text.
+        const QString line = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        qWarning("zentar: %s", qUtf8Printable(line));
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
     host_.syncWindows();  // the player reads the box over what the rules have reached
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QStringLiteral("ゼンタル"), displayText(text), QMessageBox::NoButton);
@@ -55,8 +65,10 @@ QString QtClock::timeOfDay() {
 }
 
 QtStore::QtStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                QStringLiteral("zentar")) {}
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                QCoreApplication::applicationName()) {
+    settings_.allKeys();  // reads the whole file now, so that a fault in it shows here
+}
 
 bool QtStore::contains(const QString& key) {
     return settings_.contains(kGroup + key);
@@ -67,20 +79,46 @@ QString QtStore::read(const QString& key, const QString& fallback) {
 }
 
 void QtStore::write(const QString& key, const QString& value) {
-    settings_.setValue(kGroup + key, value);
+    unsaved_.emplace_back(key, value);
 }
 
+// Each save writes through a handle of its own: a handle keeps the first fault it met, and
+// one met in reading a damaged file would otherwise be told as this save's.
 QString QtStore::commit() {
-    settings_.sync();
-    switch (settings_.status()) {
+    QSettings store(settings_.format(), settings_.scope(), settings_.organizationName(),
+                    settings_.applicationName());
+    // A file is written whole, so junk beside the saved game, as a damaged file may hold,
+    // goes with the old file; the registry is written key by key and is never emptied.
+    if (QFileInfo(store.fileName()).isFile()) store.clear();
+    for (const auto& [key, value] : unsaved_) store.setValue(kGroup + key, value);
+    unsaved_.clear();
+    store.sync();
+    switch (store.status()) {
         case QSettings::NoError:
             return {};
         case QSettings::AccessError:
-            return QStringLiteral("%1 に書き込めません。").arg(settings_.fileName());
+            return QStringLiteral("%1 に書き込めません。").arg(store.fileName());
         case QSettings::FormatError:
-            return QStringLiteral("%1 の形式が正しくありません。").arg(settings_.fileName());
+            return QStringLiteral("%1 の形式が正しくありません。").arg(store.fileName());
     }
     return QStringLiteral("原因不明のエラーです。");
+}
+
+bool QtStore::damaged() {
+    return settings_.status() != QSettings::NoError;
+}
+
+// The registry is no file: nothing to copy there.
+QString QtStore::keepCopy() {
+    const QString file = settings_.fileName();
+    if (!copy_.isEmpty() || !QFileInfo(file).isFile()) return copy_;
+    for (int n = 1; n <= kMostCopies; ++n) {
+        const QString name = file + kCopySuffix + (n > 1 ? QString::number(n) : QString());
+        if (QFileInfo::exists(name)) continue;  // an earlier copy stays as it is
+        if (QFile::copy(file, name)) copy_ = name;
+        break;
+    }
+    return copy_;
 }
 
 }  // namespace zentar

@@ -3,7 +3,9 @@
 // StrikeSound's; the battle's drawing surface is the battle window's.
 #pragma once
 
+#include <QList>
 #include <QSettings>
+#include <utility>
 
 #include "core/clock.h"
 #include "core/dialogues.h"
@@ -18,6 +20,10 @@ namespace zentar {
 // The period of the timers the game designs to run as often as the platform allows: the
 // tick of the desktop the game was balanced on, 18.2 times a second.
 inline constexpr int kTickMs = 55;
+
+// The organisation and application name the game runs under, which name its saved game:
+// HKEY_CURRENT_USER\Software\zentar\zentar on Windows, ~/.config/zentar/zentar.conf on Linux.
+inline constexpr char kGameName[] = "zentar";
 
 class QtRandom : public RandomSource {
   public:
@@ -36,14 +42,20 @@ class QtClock : public Clock {
 
 class QtStore : public Store {
   public:
+    // The saved game is the per-user store of the application's names: the game's own
+    // once main() has named it, a store of their own for other programs (the tests).
     QtStore();
     bool contains(const QString& key) override;
     QString read(const QString& key, const QString& fallback) override;
     void write(const QString& key, const QString& value) override;
     QString commit() override;
+    bool damaged() override;
+    QString keepCopy() override;
 
   private:
-    QSettings settings_;
+    QSettings settings_;  // reads the store; each commit writes through a handle of its own
+    QList<std::pair<QString, QString>> unsaved_;  // written since the last commit
+    QString copy_;                                // where the store was kept aside, once
 };
 
 // What the message boxes and the help need of the application that shows them.

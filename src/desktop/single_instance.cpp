@@ -1,6 +1,8 @@
 #include "desktop/single_instance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -20,13 +22,13 @@ constexpr int kLongestLine = 16;
 constexpr int kAnswerMs = 2000;    // how long a later start waits for the running game's reply
 constexpr int kPatienceMs = 5000;  // a game that is just starting or ending gets this long
 constexpr int kRetryMs = 100;
+constexpr int kMakingMs = 1000;  // a lock younger than this may be one a game is writing
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFolder)
     : folder_(settingsFolder), lock_(lockFileName(settingsFolder)) {
     // A game may run for days: only a lock whose game is gone is stale, never an old one.
-    // (Qt's file lock on the lock guards this too, where the file system has one.)
     lock_.setStaleLockTime(0);
 }
 
@@ -38,8 +40,9 @@ QString SingleInstance::settingsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/zentar");
 #else
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zentar"),
-                          QStringLiteral("zentar"));
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                          QCoreApplication::organizationName(),
+                          QCoreApplication::applicationName());
     return QFileInfo(store.fileName()).absolutePath();
 #endif
 }
@@ -75,12 +78,28 @@ bool SingleInstance::claim() {
         // A folder where no lock can be made guards nothing; the game runs as it can.
         if (lock_.error() != QLockFile::LockFailedError) return true;
         if (askRunningGame()) return false;
-        QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
+        if (!removeStaleLock())
+            QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
     } while (!patience.hasExpired());
     // A live game holds the lock but does not answer: still no second copy.
     qWarning("zentar: the game already running does not answer (%s)",
              qPrintable(lockFileName(folder_)));
+    unanswered_ = true;
     return false;
+}
+
+// A running game keeps its lock open, and an open lock cannot be removed: so a lock that
+// can be removed names no running game, whatever it holds: nothing (a power cut while it
+// was made), garbage, or the number of a process that is not the game. A folder in its
+// place is no game's either.
+bool SingleInstance::removeStaleLock() {
+    const QString name = lockFileName(folder_);
+    const QFileInfo file(name);
+    // A lock that does not say whose it is yet may be one a game is writing this moment.
+    if (!lock_.getLockInfo(nullptr, nullptr, nullptr) &&
+        qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) < kMakingMs)
+        return false;
+    return file.isDir() ? QDir().rmdir(name) : lock_.removeStaleLockFile();
 }
 
 bool SingleInstance::askRunningGame() {

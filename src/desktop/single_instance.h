@@ -19,12 +19,14 @@ class SingleInstance : public QObject {
     explicit SingleInstance(const QString& settingsFolder);
     ~SingleInstance() override;
 
-    // True when this start is the game: it holds the lock now (a lock left by a game
-    // that is gone is taken over) and answers later starts. False when a running game
-    // holds it; that game has then been asked to raise its window.
+    // True when this start is the game: it holds the lock now (a lock that no running
+    // game holds is taken over, whatever is in it) and answers later starts. False when a
+    // running game holds it; that game has then been asked to raise its window.
     bool claim();
-    // After a refused claim: whether the running game brought a window forward.
+    // After a refused claim: whether the running game brought a window forward, and
+    // whether it did not answer at all.
     bool raised() const { return raised_; }
+    bool unanswered() const { return unanswered_; }
 
     // Called in the running game when a later start asks it to come forward; says
     // whether a window came forward.
@@ -39,6 +41,7 @@ class SingleInstance : public QObject {
 
   private:
     bool askRunningGame();
+    bool removeStaleLock();
     void listen();
     void accept();
     void answer(QLocalSocket* socket);
@@ -48,6 +51,7 @@ class SingleInstance : public QObject {
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
     bool raised_ = false;
+    bool unanswered_ = false;
 };
 
 }  // namespace zentar

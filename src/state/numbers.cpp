@@ -146,4 +146,13 @@ QString sjisTruncate(const QString& text, int maxBytes) {
     return text.left(i);
 }
 
+QString halfWidth(const QString& text) {
+    constexpr char16_t kFirst = u'！', kLast = u'～';  // the full-width forms of '!' to '~'
+    constexpr char16_t kShift = kFirst - u'!';
+    QString half = text;
+    for (QChar& c : half)
+        if (c.unicode() >= kFirst && c.unicode() <= kLast) c = QChar(c.unicode() - kShift);
+    return half;
+}
+
 }  // namespace zentar

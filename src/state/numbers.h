@@ -34,4 +34,8 @@ int sjisByteLength(const QString& text);
 // never splitting a surrogate pair.
 QString sjisTruncate(const QString& text, int maxBytes);
 
+// The text with every full-width letter, digit, sign and point in its half-width form,
+// as a player with the input method on means a number.
+QString halfWidth(const QString& text);
+
 }  // namespace zentar

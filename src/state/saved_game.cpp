@@ -54,14 +54,22 @@ struct Writer {
 
 struct Reader {
     Store& store;
+    int kept = 0;  // values missing or unreadable
     // Only a number read from the store is held within its range; a missing or
     // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
         double read{};
         if (parseStoredNumber(store.read(key, QString()), read))  // a missing key reads as ""
             v = std::clamp(roundEven(read), lo, hi);
+        else
+            ++kept;
     }
-    void operator()(const QString& key, QString& text) { text = store.read(key, text); }
+    void operator()(const QString& key, QString& text) {
+        if (store.contains(key))
+            text = store.read(key, text);
+        else
+            ++kept;
+    }
 };
 
 struct KeyLister {
@@ -89,8 +97,10 @@ QString saveGame(const GameState& st, Store& store) {
     return store.commit();
 }
 
-void loadGame(GameState& st, Store& store) {
-    forEachField(st, Reader{store});
+int loadGame(GameState& st, Store& store) {
+    Reader reader{store};
+    forEachField(st, reader);
+    return reader.kept;
 }
 
 bool hasSavedGame(Store& store) {

@@ -17,8 +17,9 @@ QString saveGame(const GameState& st, Store& store);
 
 // Reads every key with the current value as the default. A stored number that is
 // not a number keeps the current value, one beyond int32 is clamped, and a heisi or
-// speed read from the store is held within 0..255 or 1..300.
-void loadGame(GameState& st, Store& store);
+// speed read from the store is held within 0..255 or 1..300. Returns how many values
+// were missing or unreadable, and so kept their current value.
+int loadGame(GameState& st, Store& store);
 
 // Whether the store holds any key of a saved game.
 bool hasSavedGame(Store& store);

@@ -43,11 +43,17 @@ void Form1::N1_Click() {
 }
 
 void Form1::N2_Click() {
-    if (!hasSavedGame(g.store)) {
+    const bool found = hasSavedGame(g.store);
+    if (found || g.store.damaged()) {
+        const int missing = loadGame(g.st, g.store);  // with no key found, nothing changes
+        // The first save would make the damage permanent: the player hears of it first,
+        // and the file as it was stays beside the store.
+        if (missing > 0 || g.store.damaged()) tellDamage(missing);
+    }
+    if (!found) {
         g.dialogues.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
         return;
     }
-    loadGame(g.st, g.store);
     openMainScreen();
 }
 
@@ -57,6 +63,19 @@ void Form1::YA0_Click() {
 
 void Form1::QueryUnload() {
     g.Unload(ScreenId::Title);
+}
+
+void Form1::tellDamage(int missing) {
+    QString text = QStringLiteral("セーブデータが傷んでいます。") + g.st.kaigyo +
+                   (missing > 0 ? QStringLiteral("%1 個のうち %2 個の値が読めませんでした。")
+                                      .arg(saveKeys().size())
+                                      .arg(missing)
+                                : QStringLiteral("値はすべて読めました。"));
+    const QString copy = g.store.keepCopy();
+    if (!copy.isEmpty())
+        text += g.st.kaigyo + QStringLiteral("元のファイルは次の場所に残してあります。") +
+                g.st.kaigyo + copy;
+    g.dialogues.message(text, Buttons::Ok, Icon::None);
 }
 
 void Form1::openMainScreen() {

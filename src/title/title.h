@@ -27,6 +27,7 @@ struct Form1 : Screen {
     void QueryUnload();  // the close box: the program ends, nothing is saved
 
   private:
+    void tellDamage(int missing);
     void openMainScreen();
 };
 

@@ -21,7 +21,7 @@ class GameStyle : public QProxyStyle {
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
         QProxyStyle::drawControl(element, option, painter, widget);
-        if (element == CE_PushButton) markFocus(option, painter);
+        if (element == CE_PushButton || element == CE_ShapedFrame) markFocus(option, painter);
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

@@ -1,6 +1,8 @@
 #include "widgets/widgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,8 +10,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QValidator>
 #include <QWindow>
 #include <cmath>
+
+#include "state/numbers.h"
 
 namespace zentar {
 namespace {
@@ -18,13 +23,14 @@ constexpr int kSmallestPixels = 8;  // the smallest size at which Japanese stays
 constexpr char kDesignFont[] = "zentarDesignFont";
 constexpr char kFitted[] = "zentarFitted";
 
-// The font a widget was made with, before any fitting; its family and size are set
-// outright, so that a list's entries keep them whatever the list's own font.
+// The font a widget was made with, before any fitting; its families and size are set
+// outright, so that a list's entries keep them whatever the list's own font. All the
+// families: the first may be one the desktop lacks.
 QFont designFont(QWidget* w) {
     const QVariant remembered = w->property(kDesignFont);
     if (remembered.isValid()) return remembered.value<QFont>();
     QFont f = w->font();
-    f.setFamily(f.family());
+    f.setFamilies(f.families());
     f.setPixelSize(QFontInfo(f).pixelSize());
     w->setProperty(kDesignFont, f);
     return f;
@@ -64,6 +70,43 @@ bool showsWholeText(const QLineEdit* w) {
     const int chrome = w->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
     return fm.horizontalAdvance(w->text()) + chrome + 1 <= w->width();  // 1: the cursor
 }
+
+// The keys a dialog window takes once its focused control has passed them up.
+class DialogKeys : public QObject {
+  public:
+    DialogKeys(QWidget* window, QPushButton* enterButton, bool escapeCloses)
+        : QObject(window), window_(window), enter_(enterButton), escape_(escapeCloses) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape && escape_) {
+            window_->close();
+            return true;
+        }
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        QPushButton* b = qobject_cast<QPushButton*>(window_->focusWidget());
+        if (!b) b = enter_;
+        if (b && b->isVisible()) b->click();
+        return b != nullptr;
+    }
+
+  private:
+    QWidget* window_;
+    QPushButton* enter_;
+    bool escape_;
+};
+
+// Turns every full-width character that has a half-width form into it, in place.
+class HalfWidthValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = halfWidth(input);
+        return Acceptable;
+    }
+};
 
 }  // namespace
 
@@ -127,11 +170,15 @@ void syncCombo(QComboBox* w, const ComboBox& c) {
     if (w->currentIndex() != c.ListIndex) w->setCurrentIndex(c.ListIndex);
     if (!needsFitting(w, c.List.join(QChar(0)))) return;
     // The closed list shows any entry whole; the open list keeps the text's own size
-    // (Qt opens it as wide as its longest entry).
+    // and opens at least as wide as its widest entry.
     w->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QFont design = designFont(w);
     fitFont(w, [w] { return w->sizeHint().width() <= w->width(); });
     for (int i = 0; i < w->count(); ++i) w->setItemData(i, design, Qt::FontRole);
+    QAbstractItemView* list = w->view();
+    const int bar =
+        w->count() > w->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + bar);
 }
 
 void syncScrollBar(QScrollBar* w, const ScrollBar& c) {
@@ -180,8 +227,19 @@ void keepAbove(QWidget* dialog, QWidget* owner) {
     dialog->windowHandle()->setTransientParent(owner->windowHandle());
 }
 
+void useDialogKeys(QWidget* window, QPushButton* enterButton, bool escapeCloses) {
+    if (enterButton) enterButton->setDefault(true);
+    window->installEventFilter(new DialogKeys(window, enterButton, escapeCloses));
+}
+
+void makeNumberBox(QLineEdit* w) {
+    w->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    w->setValidator(new HalfWidthValidator(w));
+}
+
 QFont gameFont(int pixelSize) {
-    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    QFont f;
+    f.setFamilies(gameFontFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     return f;

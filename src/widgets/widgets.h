@@ -45,7 +45,20 @@ QString displayText(const QString& text);
 // cannot be minimised on its own, and disabling the owner does not disable it.
 void keepAbove(QWidget* dialog, QWidget* owner);
 
+// Gives a window the desktop's dialog keys: Enter and keypad Enter press the button that
+// has the focus, elsewhere `enterButton` if there is one; Escape does what the close box
+// does when `escapeCloses`.
+void useDialogKeys(QWidget* window, QPushButton* enterButton, bool escapeCloses);
+
+// Makes a line edit a number box: the input method is told it takes Latin numbers, and
+// a full-width character takes its half-width form as it enters, typed, pasted or
+// committed, so that the box shows what the rules read.
+void makeNumberBox(QLineEdit* w);
+
 // The font every text of the game uses, at a pixel size.
 QFont gameFont(int pixelSize);
+// The Japanese font families that font is drawn from, the first the desktop has: each
+// platform's own, from a file of its own.
+QStringList gameFontFamilies();
 
 }  // namespace zentar

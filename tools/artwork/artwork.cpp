@@ -1,7 +1,10 @@
 #include "artwork.h"
 #include "sounds.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <cstdio>
@@ -94,6 +97,35 @@ bool save(const QImage& image, const QString& path) {
     return false;
 }
 
+// The Windows icon: every size of the game's icon in one .ico file, each stored as PNG.
+bool saveIco(const QList<QImage>& images, const QString& path) {
+    QList<QByteArray> pngs;
+    for (const QImage& image : images) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return false;
+        pngs << buffer.data();
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    QDataStream ico(&file);
+    ico.setByteOrder(QDataStream::LittleEndian);
+    ico << quint16(0) << quint16(1) << quint16(images.size());  // an icon, n images
+    quint32 offset = 6 + 16 * images.size();
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const int side = images[i].width();
+        ico << quint8(side >= 256 ? 0 : side) << quint8(side >= 256 ? 0 : side)  // 0 means 256
+            << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(pngs[i].size())
+            << offset;
+        offset += pngs[i].size();
+    }
+    for (const QByteArray& png : pngs) ico.writeRawData(png.constData(), png.size());
+    return ico.status() == QDataStream::Ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,8 +144,12 @@ int main(int argc, char** argv) {
         ok &= save(art::quantize(art::banner(i), 256),
                    out + QStringLiteral("/pictures/banner%1.png").arg(i));
     ok &= save(art::quantize(art::endingPicture(), 16), out + "/pictures/ending.png");
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= save(art::appIcon(size), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
+    QList<QImage> icons;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icons << art::appIcon(size);
+        ok &= save(icons.last(), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
+    }
+    ok &= saveIco(icons, out + "/icons/zentar.ico");
     ok &= art::writeSounds(out);
     return ok ? 0 : 1;
 }

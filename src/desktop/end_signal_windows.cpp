@@ -1,0 +1,10 @@
+// Windows asks a window program to end through its windows only: closing them, or the
+// session ending (log off, shutdown), which reaches the game through Qt's session
+// management. There is no signal besides those to watch.
+#include "desktop/end_signal.h"
+
+namespace zentar {
+
+void watchEndSignal(QObject*, std::function<void()>) {}
+
+}  // namespace zentar
