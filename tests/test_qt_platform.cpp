@@ -99,7 +99,7 @@ class QtPlatformTest : public QObject {
         writeFile(savedGame().fileName(), cut);
         const QString first = savedGame().fileName() + QStringLiteral(".damaged");
         writeFile(first, earlier);
-        QtPlatform store;
+        QtStore store;
         const QString copy = store.keepCopy();
         QVERIFY(!copy.isEmpty());
         QVERIFY(copy != first);
