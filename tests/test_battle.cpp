@@ -455,7 +455,7 @@ class BattleTest : public QObject {
         s.tick();
         QCOMPARE(b.HEIT[0].Left, left + dx);
         QCOMPARE(736 - b.bm.heihp[kPlayer][0] + 529 - b.bm.heihp[kRival][0], hits);
-        QCOMPARE(b.bm.koma, 2);  // the banner moves three times a tick
+        QCOMPARE(b.bm.koma, 2);                  // the banner moves three times a tick
         QCOMPARE(s.pf.beeps, hits > 0 ? 1 : 0);  // one beep a tick, however many land
     }
 
@@ -548,8 +548,8 @@ class BattleTest : public QObject {
         b.bm.heihp[kRival][0] = 0;  // and rival soldiers 0 and 1
         b.bm.heihp[kRival][1] = 0;
         b.bm.mato[kRival][3] = b.bm.mato[kRival][4] = 0;
-        s.pf.script({0.1f, 0.3f, 0.9f});   // r × 4: 0 and 1 (fallen), 3
-        s.pf.script({0.5f});               // the player's step
+        s.pf.script({0.1f, 0.3f, 0.9f});  // r × 4: 0 and 1 (fallen), 3
+        s.pf.script({0.5f});              // the player's step
         // r × 3, the player's heisi, for rival 2: 1 (fallen), 0. Over the rival's own
         // heisi 4 it would be 2 and 1, both fallen, and want a third draw.
         s.pf.script({0.5f, 0.3f});

@@ -14,8 +14,8 @@
 #include "country/main_screen.h"
 #include "country/shop.h"
 #include "country/training.h"
-#include "ending/ending.h"
 #include "desktop/qt_platform.h"
+#include "ending/ending.h"
 #include "title/title.h"
 #include "window_support.h"
 

@@ -34,7 +34,7 @@ struct Form2 : Screen {
 
     void KKAze_Change(int value);
     void MSP_Change(int value);
-    void ST_KeyDown(int keyCode);    // a key while the status text has the focus
+    void ST_KeyDown(int keyCode);  // a key while the status text has the focus
     // The arrow keys move the cursor in the status text; any other key there shows the
     // next country.
     static bool movesCursor(int keyCode) { return isArrowKey(keyCode); }

@@ -5,9 +5,9 @@
 #include <QMessageBox>
 
 #include "desktop/application.h"
+#include "desktop/qt_platform.h"
 #include "desktop/single_instance.h"
 #include "desktop/termination.h"
-#include "desktop/qt_platform.h"
 
 // A game that holds the lock but never answers may be stuck, or its lock may be one the
 // player has to remove: the player learns where it is.
