@@ -229,6 +229,8 @@ class BattleMenuTest : public QObject {
         s.run([&] { s.battle().QueryUnload(); });
         QVERIFY(!s.g.loaded(ScreenId::Chooser));
         QVERIFY(s.g.visible(ScreenId::Main));
+        s.run([&] { s.g.Load(ScreenId::Battle); });  // the next battle takes input again
+        QVERIFY(s.g.enabled(ScreenId::Battle));
     }
 };
 
