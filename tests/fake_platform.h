@@ -99,24 +99,38 @@ class FakeStore : public Store {
     QMap<QString, QString> store;
     QStringList writeOrder;
     QString commitFailure;
+    int writesKept = -1;      // a write that runs short: only this many values reach the store
     bool unreadable = false;  // the store could not be read as a whole
-    QString copyPlace;        // where keepCopy says the copy is
-    int copies = 0;           // calls of keepCopy
+    QStringList inexact;      // keys whose values were not read as they were written
+    std::optional<QString> copyPlace = QString();  // what keepCopy says of the copy
+    int copies = 0;                                // calls of keepCopy
 
     bool contains(const QString& key) override { return store.contains(key); }
     QString read(const QString& key, const QString& fallback) override {
         return store.value(key, fallback);
     }
+    bool exact(const QString& key) override { return !inexact.contains(key); }
     void write(const QString& key, const QString& value) override {
-        store[key] = value;
+        if (writesKept < 0 || staging_.size() < writesKept) staging_[key] = value;
         writeOrder << key;
     }
-    QString commit() override { return commitFailure; }
+    std::optional<QString> staged(const QString& key) override {
+        return staging_.contains(key) ? std::optional(staging_[key]) : std::nullopt;
+    }
+    QString commit() override {
+        if (commitFailure.isEmpty()) store.insert(staging_);
+        staging_.clear();
+        return commitFailure;
+    }
+    void discard() override { staging_.clear(); }
     bool damaged() override { return unreadable; }
-    QString keepCopy() override {
+    std::optional<QString> keepCopy() override {
         ++copies;
         return copyPlace;
     }
+
+  private:
+    QMap<QString, QString> staging_;
 };
 
 struct Shape {

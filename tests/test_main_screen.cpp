@@ -193,13 +193,29 @@ class MainScreenTest : public QObject {
         QVERIFY(s.g.ended());
     }
 
+    // A save that fails, or whose write runs short, is told and leaves the old save whole.
+    void aFailedSaveIsTold_data() {
+        QTest::addColumn<QString>("refusal");  // what the store says, when it notices
+        QTest::addColumn<int>("writesKept");
+        QTest::newRow("refused") << QStringLiteral("書き込めません。") << -1;
+        QTest::newRow("cut short") << QString() << 100;
+    }
     void aFailedSaveIsTold() {
+        QFETCH(QString, refusal);
+        QFETCH(int, writesKept);
         Session s;
+        GameState old;
+        old.newGame(QStringLiteral("前の国"));
+        saveGame(old, s.pf);
+        const QMap<QString, QString> before = s.pf.store;
         Form2& m = s.newGameOnMain<Form2>();
-        s.pf.commitFailure = QStringLiteral("書き込めません。");
+        s.pf.commitFailure = refusal;
+        s.pf.writesKept = writesKept;
         s.run([&] { m.N6_Click(); });
-        QCOMPARE(s.pf.texts(),
-                 QStringList{QStringLiteral("セーブに失敗しました。\r\n書き込めません。")});
+        QCOMPARE(s.pf.shown.size(), std::size_t(1));
+        QVERIFY(s.pf.shown[0].text.startsWith(QStringLiteral("セーブに失敗しました。\r\n")));
+        QVERIFY(s.pf.shown[0].text.endsWith(refusal));
+        QCOMPARE(s.pf.store, before);
     }
 
     void helpShowsItsMessageThenTheManual() {

@@ -58,21 +58,30 @@ class QtPlatformTest : public QObject {
     void savesIntoTheSectionOfTheStore_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<bool>("damaged");
-        QTest::newRow("no file") << QByteArray() << false;
-        QTest::newRow("a byte-order mark") << QByteArray("\xef\xbb\xbf[velmora]\nday=3\n") << true;
-        QTest::newRow("a cut-off last line") << QByteArray("[velmora]\nday=3\nwin1") << true;
+        QTest::addColumn<int>("readAsWritten");  // values loaded as the file had them
+        QTest::newRow("no file") << QByteArray() << false << 0;
+        QTest::newRow("a byte-order mark")
+            << QByteArray("\xef\xbb\xbf[velmora]\nday=3\n") << false << 1;
+        QTest::newRow("a cut-off last line") << QByteArray("[velmora]\nday=3\nwin1") << true << 1;
+        QTest::newRow("a last value cut short")
+            << QByteArray("[velmora]\nday=3\nwp9=9") << false << 1;
+        QTest::newRow("a section given twice")
+            << QByteArray("[velmora]\nday=3\n[velmora]\nday=4\n") << false << 0;
+        QTest::newRow("a name not in UTF-8") << QByteArray("[velmora]\nname0=\xff\n") << false << 0;
         QTest::newRow("junk beside the saved game")
-            << QByteArray("[velmora]\nday=3\n[junk]\nx=1\n") << false;
+            << QByteArray("[velmora]\nday=3\n[junk]\nx=1\n") << false << 1;
     }
     void savesIntoTheSectionOfTheStore() {
         QFETCH(QByteArray, before);
         QFETCH(bool, damaged);
+        QFETCH(int, readAsWritten);
         QTemporaryDir dir;
         storeIn(dir.path());
         if (!before.isEmpty()) writeFile(savedGame().fileName(), before);
         QtStore store;
         QCOMPARE(store.damaged(), damaged);
         GameState st;
+        QCOMPARE(loadGame(st, store), int(saveKeys().size()) - readAsWritten);
         st.newGame(QStringLiteral("ディスクの国"));
         QCOMPARE(saveGame(st, store), QString());
         QSettings file = savedGame();
@@ -100,12 +109,12 @@ class QtPlatformTest : public QObject {
         const QString first = savedGame().fileName() + QStringLiteral(".damaged");
         writeFile(first, earlier);
         QtStore store;
-        const QString copy = store.keepCopy();
+        const QString copy = store.keepCopy().value_or(QString());
         QVERIFY(!copy.isEmpty());
         QVERIFY(copy != first);
         QCOMPARE(fileBytes(copy), cut);
         QCOMPARE(fileBytes(first), earlier);
-        QCOMPARE(store.keepCopy(), copy);
+        QCOMPARE(store.keepCopy(), std::optional(copy));
         QCOMPARE(QDir(QFileInfo(savedGame().fileName()).path()).entryList(QDir::Files).size(), 3);
     }
 

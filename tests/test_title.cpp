@@ -118,7 +118,7 @@ class TitleTest : public QObject {
         QCOMPARE(s.pf.shown.size(), std::size_t(told) + std::size_t(!continues));
         if (told) {
             QCOMPARE(s.pf.shown[0].text.contains(QStringLiteral(" %1 ").arg(missing)), missing > 0);
-            QVERIFY(s.pf.shown[0].text.contains(s.pf.copyPlace));
+            QVERIFY(s.pf.shown[0].text.contains(*s.pf.copyPlace));
         }
         QCOMPARE(s.g.visible(ScreenId::Main), continues);
         if (!continues) return;

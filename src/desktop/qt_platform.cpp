@@ -14,6 +14,7 @@
 namespace zentar {
 namespace {
 
+constexpr char kSection[] = "velmora";
 const QString kGroup = QStringLiteral("velmora/");
 const QString kCopySuffix = QStringLiteral(".damaged");
 constexpr int kMostCopies = 100;  // copies kept of damaged stores beside the store, at most
@@ -67,7 +68,9 @@ QString QtClock::timeOfDay() {
 QtStore::QtStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                 QCoreApplication::applicationName()) {
-    settings_.allKeys();  // reads the whole file now, so that a fault in it shows here
+    settings_.allKeys();               // reads the whole file now, so that a fault in it shows here
+    QFile file(settings_.fileName());  // the registry is no file: nothing to check there
+    if (file.open(QIODevice::ReadOnly)) check_ = checkIni(file.readAll(), kSection);
 }
 
 bool QtStore::contains(const QString& key) {
@@ -78,38 +81,55 @@ QString QtStore::read(const QString& key, const QString& fallback) {
     return settings_.value(kGroup + key, fallback).toString();
 }
 
+bool QtStore::exact(const QString& key) {
+    return !check_.inexact.contains(key);
+}
+
 void QtStore::write(const QString& key, const QString& value) {
     unsaved_.emplace_back(key, value);
 }
 
-// Each save writes through a handle of its own: a handle keeps the first fault it met, and
-// one met in reading a damaged file would otherwise be told as this save's.
-QString QtStore::commit() {
-    QSettings store(settings_.format(), settings_.scope(), settings_.organizationName(),
-                    settings_.applicationName());
-    // A file is written whole, so junk beside the saved game, as a damaged file may hold,
-    // goes with the old file; the registry is written key by key and is never emptied.
-    if (QFileInfo(store.fileName()).isFile()) store.clear();
-    for (const auto& [key, value] : unsaved_) store.setValue(kGroup + key, value);
+std::optional<QString> QtStore::staged(const QString& key) {
+    const auto it = staged_.constFind(key);
+    return it == staged_.cend() ? std::nullopt : std::optional(*it);
+}
+
+QString QtStore::put(QSettings& out) {
+    for (const auto& [key, value] : unsaved_) out.setValue(kGroup + key, value);
     unsaved_.clear();
-    store.sync();
-    switch (store.status()) {
+    out.sync();
+    switch (out.status()) {
         case QSettings::NoError:
             return {};
         case QSettings::AccessError:
-            return QStringLiteral("%1 に書き込めません。").arg(store.fileName());
+            return cannotWrite();
         case QSettings::FormatError:
-            return QStringLiteral("%1 の形式が正しくありません。").arg(store.fileName());
+            return QStringLiteral("%1 の形式が正しくありません。").arg(settings_.fileName());
     }
     return QStringLiteral("原因不明のエラーです。");
 }
 
+void QtStore::takeStaged(QSettings& in) {
+    staged_.clear();
+    in.beginGroup(QLatin1String(kSection));
+    const QStringList keys = in.childKeys();
+    for (const QString& key : keys) staged_.insert(key, in.value(key).toString());
+}
+
+QString QtStore::cannotWrite() const {
+    return QStringLiteral("%1 に書き込めません。").arg(settings_.fileName());
+}
+
+// Only a file could not be parsed; a file that begins with a byte-order mark is read whole
+// all the same, and is no damage when nothing else is wrong in it.
 bool QtStore::damaged() {
-    return settings_.status() != QSettings::NoError;
+    const bool onlyTheMark = check_.byteOrderMark && !check_.unreadableLine &&
+                             settings_.status() == QSettings::FormatError;
+    return settings_.status() != QSettings::NoError && !onlyTheMark;
 }
 
 // The registry is no file: nothing to copy there.
-QString QtStore::keepCopy() {
+std::optional<QString> QtStore::keepCopy() {
     const QString file = settings_.fileName();
     if (!copy_.isEmpty() || !QFileInfo(file).isFile()) return copy_;
     for (int n = 1; n <= kMostCopies; ++n) {
@@ -118,7 +138,7 @@ QString QtStore::keepCopy() {
         if (QFile::copy(file, name)) copy_ = name;
         break;
     }
-    return copy_;
+    return copy_.isEmpty() ? std::nullopt : std::optional(copy_);
 }
 
 }  // namespace zentar

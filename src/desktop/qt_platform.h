@@ -3,14 +3,17 @@
 // StrikeSound's; the battle's drawing surface is the battle window's.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QSettings>
+#include <optional>
 #include <utility>
 
 #include "core/clock.h"
 #include "core/dialogues.h"
 #include "core/random.h"
 #include "core/random_source.h"
+#include "desktop/ini_check.h"
 #include "state/store.h"
 
 class QWidget;
@@ -47,14 +50,26 @@ class QtStore : public Store {
     QtStore();
     bool contains(const QString& key) override;
     QString read(const QString& key, const QString& fallback) override;
+    bool exact(const QString& key) override;
     void write(const QString& key, const QString& value) override;
+    QString stage() override;
+    std::optional<QString> staged(const QString& key) override;
     QString commit() override;
+    void discard() override;
     bool damaged() override;
-    QString keepCopy() override;
+    std::optional<QString> keepCopy() override;
 
   private:
-    QSettings settings_;  // reads the store; each commit writes through a handle of its own
-    QList<std::pair<QString, QString>> unsaved_;  // written since the last commit
+    // Writes what was written since the last stage into `out`, and says how that went.
+    QString put(QSettings& out);
+    // Takes the saved game's values from `in` as the staged ones.
+    void takeStaged(QSettings& in);
+    QString cannotWrite() const;
+
+    QSettings settings_;  // reads the store; each save writes through a handle of its own
+    IniCheck check_;      // what the reader passed over in the file as it was read
+    QList<std::pair<QString, QString>> unsaved_;  // written since the last stage
+    QHash<QString, QString> staged_;              // the staged values as they read back
     QString copy_;                                // where the store was kept aside, once
 };
 

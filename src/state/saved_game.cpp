@@ -1,6 +1,7 @@
 #include "state/saved_game.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "state/numbers.h"
@@ -44,31 +45,38 @@ void forEachField(State& st, Visit&& visit) {
     visit(QStringLiteral("day"), st.day, kAnyLow, kAnyHigh);
 }
 
+// Writes every value, and keeps what it wrote to check the save against.
 struct Writer {
     Store& store;
+    QList<std::pair<QString, QString>> written;
     void operator()(const QString& key, std::int32_t v, std::int32_t, std::int32_t) {
-        store.write(key, QString::number(v));
+        (*this)(key, QString::number(v));
     }
-    void operator()(const QString& key, const QString& text) { store.write(key, text); }
+    void operator()(const QString& key, const QString& text) {
+        store.write(key, text);
+        written.emplace_back(key, text);
+    }
 };
 
 struct Reader {
     Store& store;
-    int kept = 0;  // values missing or unreadable
+    int kept = 0;  // values missing, unreadable or not as they were written
     // Only a number read from the store is held within its range; a missing or
     // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
         double read{};
-        if (parseStoredNumber(store.read(key, QString()), read))  // a missing key reads as ""
-            v = std::clamp(roundEven(read), lo, hi);
-        else
+        if (!parseStoredNumber(store.read(key, QString()), read)) {  // a missing key reads as ""
             ++kept;
+            return;
+        }
+        const std::int32_t near = roundEven(read);
+        v = std::clamp(near, lo, hi);
+        // A number beyond 32 bits was not written by the game: it is held at the limit.
+        if (!store.exact(key) || near != std::nearbyint(read)) ++kept;
     }
     void operator()(const QString& key, QString& text) {
-        if (store.contains(key))
-            text = store.read(key, text);
-        else
-            ++kept;
+        if (store.contains(key)) text = store.read(key, text);
+        if (!store.contains(key) || !store.exact(key)) ++kept;
     }
 };
 
@@ -92,8 +100,27 @@ const QStringList& saveKeys() {
     return keys;
 }
 
+// A save is whole or does not happen: the values put down beside the saved game are read
+// back, each compared with what was meant, before they take its place.
 QString saveGame(const GameState& st, Store& store) {
-    forEachField(st, Writer{store});
+    Writer writer{store, {}};
+    forEachField(st, writer);
+    QString failure = store.stage();
+    if (failure.isEmpty()) {
+        const auto differs = [&store](const std::pair<QString, QString>& value) {
+            return store.staged(value.first) != value.second;
+        };
+        const auto wrong = std::count_if(writer.written.begin(), writer.written.end(), differs);
+        if (wrong > 0)
+            failure =
+                QStringLiteral("%1 個のうち %2 個の値が、書いたとおりに読み戻せませんでした。")
+                    .arg(writer.written.size())
+                    .arg(wrong);
+    }
+    if (!failure.isEmpty()) {
+        store.discard();
+        return failure;
+    }
     return store.commit();
 }
 

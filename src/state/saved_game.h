@@ -12,13 +12,15 @@ namespace zentar {
 // The 208 keys in the order they are written and read.
 const QStringList& saveKeys();
 
-// Writes every key; returns "" or the reason the store could not be written.
+// Writes every key; returns "" or the reason the store could not be written, in which
+// case the saved game stays as it was.
 QString saveGame(const GameState& st, Store& store);
 
 // Reads every key with the current value as the default. A stored number that is
 // not a number keeps the current value, one beyond int32 is clamped, and a heisi or
 // speed read from the store is held within 0..255 or 1..300. Returns how many values
-// were missing or unreadable, and so kept their current value.
+// were missing or unreadable, and so kept their current value, or were read otherwise
+// than they were written (clamped, or not exact in the store).
 int loadGame(GameState& st, Store& store);
 
 // Whether the store holds any key of a saved game.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zentar {
 
@@ -10,16 +11,32 @@ class Store {
     virtual ~Store() = default;
     virtual bool contains(const QString& key) = 0;
     virtual QString read(const QString& key, const QString& fallback) = 0;
+    // Whether the value of `key` reads as it was written: not when its line was cut short,
+    // the key was given twice or its text was no valid UTF-8.
+    virtual bool exact(const QString& /*key*/) { return true; }
+
+    // A save is made in steps: write() every value, stage() them beside the saved game,
+    // which stays as it is, read them back with staged(), then commit() them in its place
+    // or discard() them. A store that writes in place (one in memory) has nothing to do
+    // at stage() or commit(), and reads its staged values where they are.
     virtual void write(const QString& key, const QString& value) = 0;
-    // Puts what was written since the last commit safely on disk (a store that is a file
-    // then holds nothing else); returns "" or the reason this commit failed.
-    virtual QString commit() = 0;
+    // Returns "" or the reason the values could not be put down.
+    virtual QString stage() { return {}; }
+    // A staged value as it reads back from where it was put down; none when missing.
+    virtual std::optional<QString> staged(const QString& key) {
+        return contains(key) ? std::optional(read(key, {})) : std::nullopt;
+    }
+    // Makes the staged values the saved game in one step; returns "" or the reason.
+    virtual QString commit() { return {}; }
+    // Drops the staged values: the saved game stays as it was.
+    virtual void discard() {}
+
     // Whether the store could not be read as a whole: a file it could not parse or read.
     virtual bool damaged() { return false; }
     // Keeps a copy of the store as it is now beside it, under a name no earlier copy has
-    // taken, once a run; returns where it is, or "" when the store is no file (the
-    // registry) or no copy could be made.
-    virtual QString keepCopy() { return {}; }
+    // taken, once a run; returns where it is, "" when the store is no file (the registry),
+    // or none when no copy could be made.
+    virtual std::optional<QString> keepCopy() { return QString(); }
 };
 
 }  // namespace zentar

@@ -71,10 +71,12 @@ void Form1::tellDamage(int missing) {
                                       .arg(saveKeys().size())
                                       .arg(missing)
                                 : QStringLiteral("値はすべて読めました。"));
-    const QString copy = g.store.keepCopy();
-    if (!copy.isEmpty())
+    const std::optional<QString> copy = g.store.keepCopy();
+    if (!copy)
+        text += g.st.kaigyo + QStringLiteral("元のファイルの写しは残せませんでした。");
+    else if (!copy->isEmpty())
         text += g.st.kaigyo + QStringLiteral("元のファイルは次の場所に残してあります。") +
-                g.st.kaigyo + copy;
+                g.st.kaigyo + *copy;
     g.dialogues.message(text, Buttons::Ok, Icon::None);
 }
 
