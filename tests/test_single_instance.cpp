@@ -176,6 +176,39 @@ class SingleInstanceTest : public QObject {
         QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
     }
 
+    // No game answers, and the lock cannot be made or taken over: the game plays on at
+    // once, and names the path it cannot mend.
+    void aLockNobodyCanRemoveIsNamed_data() {
+        QTest::addColumn<QString>("left");
+        for (const char* left : {"a folder with things in it", "a link to nowhere", "a file"})
+            QTest::newRow(left) << QString::fromLatin1(left);
+    }
+    void aLockNobodyCanRemoveIsNamed() {
+        QFETCH(QString, left);
+        QTemporaryDir config;
+        const QString folder = folderOf(config.path());
+        const QString lock = SingleInstance::lockFileName(folder);
+        const QString named = left == QLatin1String("a file") ? folder : lock;
+        if (left == QLatin1String("a file")) {  // the settings folder itself
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (left == QLatin1String("a link to nowhere")) {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::link(config.filePath(QStringLiteral("gone")), lock));
+        } else {
+            QVERIFY(QDir().mkpath(lock + QStringLiteral("/inside")));
+        }
+        SingleInstance game(folder);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(game.claim());
+        QVERIFY(clock.elapsed() < kRunningMs);
+        QVERIFY(game.problem().contains(QDir::toNativeSeparators(named)));
+        auto second = startGame(config.path());  // the socket alone keeps one game
+        QVERIFY(endsByItself(*second));
+        QCOMPARE(second->exitCode(), 1);  // this game has no window to raise
+    }
+
     // A game that is stuck holds its lock but cannot answer: the later start gives up
     // after a while, tells where the lock is, and still opens no second game.
     void secondStartEndsWhenTheRunningGameDoesNotAnswer() {

@@ -1,6 +1,5 @@
 // ゼンタル: raise an army, then take revenge on thirteen rival countries.
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -9,15 +8,9 @@
 #include "desktop/single_instance.h"
 #include "desktop/termination.h"
 
-// A game that holds the lock but never answers may be stuck, or its lock may be one the
-// player has to remove: the player learns where it is.
-static void tellNoAnswer(const QString& lock) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ゼンタル"),
-                    QStringLiteral("ほかのゼンタルが動いているようですが、応答がありません。\n"
-                                   "動いていないときは、次のファイルを消してから"
-                                   "起動し直してください。\n%1")
-                        .arg(QDir::toNativeSeparators(lock)),
-                    QMessageBox::Ok);
+// Tells the player, before any window opens, why this start does not go as usual.
+static void tell(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ゼンタル"), text, QMessageBox::Ok);
     box.exec();
 }
 
@@ -26,14 +19,20 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QLatin1String(zentar::kGameName));
     QApplication::setApplicationName(QLatin1String(zentar::kGameName));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     // A second start hands over to the running game and ends: it opens and saves nothing.
     const QString folder = zentar::SingleInstance::settingsFolder();
     zentar::SingleInstance instance(folder);
     if (!instance.claim()) {
-        if (instance.unanswered()) tellNoAnswer(zentar::SingleInstance::lockFileName(folder));
+        // A game that holds its socket or its lock but never answers is stopped or stuck:
+        // a second copy would save over it, so the player is asked to end it.
+        if (instance.unanswered())
+            tell(
+                QStringLiteral("ほかのゼンタルが動いていますが、応答がありません。\n"
+                               "そのゼンタルを終わらせてから、起動し直してください。"));
         return instance.raised() ? 0 : 1;
     }
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
+    if (!instance.problem().isEmpty()) tell(instance.problem());
     QApplication::setQuitOnLastWindowClosed(false);
     zentar::Application app;
     zentar::Termination termination(app);

@@ -71,17 +71,25 @@ bool SingleInstance::claim() {
     name_ = serverName(folder_);  // once the folder exists, so its real path counts
     const QDeadlineTimer patience(kPatienceMs);
     do {
+        // Whatever the state of the folder, a game that answers is the one that plays.
+        const Reply reply = askRunningGame();
+        if (reply == Reply::Answered) return false;
         if (lock_.tryLock(0)) {
             listen();
             return true;
         }
-        // A folder where no lock can be made guards nothing; the game runs as it can.
-        if (lock_.error() != QLockFile::LockFailedError) return true;
-        if (askRunningGame()) return false;
-        if (!removeStaleLock())
-            QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
+        const bool made = lock_.error() == QLockFile::LockFailedError;  // there is a lock
+        if (made && removeStaleLock()) continue;
+        // No game listens, so none runs: a lock that cannot be made or taken over guards
+        // nothing, and the socket alone keeps a later start from opening a second game.
+        if (reply == Reply::Nobody && (!made || forgotten())) {
+            problem_ = made ? lockProblem() : folderProblem();
+            listen();
+            return true;
+        }
+        QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
     } while (!patience.hasExpired());
-    // A live game holds the lock but does not answer: still no second copy.
+    // A live game holds its socket or its lock but does not answer: still no second copy.
     qWarning("zentar: the game already running does not answer (%s)",
              qPrintable(lockFileName(folder_)));
     unanswered_ = true;
@@ -93,27 +101,64 @@ bool SingleInstance::claim() {
 // was made), garbage, or the number of a process that is not the game. A folder in its
 // place is no game's either.
 bool SingleInstance::removeStaleLock() {
+    if (makingNow()) return false;
     const QString name = lockFileName(folder_);
-    const QFileInfo file(name);
-    // A lock that does not say whose it is yet may be one a game is writing this moment.
-    if (!lock_.getLockInfo(nullptr, nullptr, nullptr) &&
-        qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) < kMakingMs)
-        return false;
-    return file.isDir() ? QDir().rmdir(name) : lock_.removeStaleLockFile();
+    return QFileInfo(name).isDir() ? QDir().rmdir(name) : lock_.removeStaleLockFile();
 }
 
-bool SingleInstance::askRunningGame() {
+// A lock file that does not say whose it is yet may be one a game is writing this moment.
+bool SingleInstance::makingNow() {
+    const QFileInfo file(lockFileName(folder_));
+    return file.isFile() && !lock_.getLockInfo(nullptr, nullptr, nullptr) &&
+           qAbs(file.lastModified().msecsTo(QDateTime::currentDateTime())) < kMakingMs;
+}
+
+// A lock that stays although no game answers, no program holds it and none is making it.
+bool SingleInstance::forgotten() {
+    return !makingNow() && !lockHeld(lockFileName(folder_));
+}
+
+QString SingleInstance::folderProblem() const {
+    return QStringLiteral(
+               "セーブデータのフォルダーに書き込めません。\n%1\n"
+               "このまま遊べますが、セーブには失敗するかもしれません。")
+        .arg(QDir::toNativeSeparators(folder_));
+}
+
+QString SingleInstance::lockProblem() const {
+    const QString name = lockFileName(folder_);
+    const QFileInfo file(name);
+    const QString why = file.isSymLink() && !file.exists()
+                            ? QStringLiteral("行き先のないリンクです。")
+                        : file.isDir() ? QStringLiteral("中身のあるフォルダーです。")
+                        : !QFileInfo(folder_).isWritable()
+                            ? QStringLiteral("入っているフォルダーに書き込めません。")
+                        : !file.isReadable() ? QStringLiteral("読み取りが許されていません。")
+                                             : QStringLiteral("消すことができません。");
+    return QStringLiteral(
+               "ほかのゼンタルは動いていませんが、次の見張り用ファイルを消せません。\n"
+               "%1\n%2\nこのまま遊べます。")
+        .arg(QDir::toNativeSeparators(name), why);
+}
+
+SingleInstance::Reply SingleInstance::askRunningGame() {
     QLocalSocket socket;
     socket.connectToServer(name_);
-    if (!socket.waitForConnected(kAnswerMs)) return false;
+    if (!socket.waitForConnected(kAnswerMs)) {
+        const auto error = socket.error();
+        return error == QLocalSocket::ServerNotFoundError ||
+                       error == QLocalSocket::ConnectionRefusedError
+                   ? Reply::Nobody
+                   : Reply::Silent;
+    }
     socket.write(kRequest);
-    if (!socket.waitForBytesWritten(kAnswerMs)) return false;
+    if (!socket.waitForBytesWritten(kAnswerMs)) return Reply::Silent;
     QByteArray reply;
     while (!reply.endsWith('\n') && reply.size() < kLongestLine &&
            socket.waitForReadyRead(kAnswerMs))
         reply += socket.readLine(kLongestLine - reply.size());
     raised_ = reply == kRaised;
-    return raised_ || reply == kNoWindow;
+    return raised_ || reply == kNoWindow ? Reply::Answered : Reply::Silent;
 }
 
 void SingleInstance::listen() {

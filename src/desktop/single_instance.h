@@ -27,6 +27,9 @@ class SingleInstance : public QObject {
     // whether it did not answer at all.
     bool raised() const { return raised_; }
     bool unanswered() const { return unanswered_; }
+    // After a claim that plays on without its lock: what is wrong with the folder or the
+    // lock, with its path, for the player to read once; "" when nothing is.
+    const QString& problem() const { return problem_; }
 
     // Called in the running game when a later start asks it to come forward; says
     // whether a window came forward.
@@ -40,8 +43,13 @@ class SingleInstance : public QObject {
     static QString lockFileName(const QString& settingsFolder);
 
   private:
-    bool askRunningGame();
+    enum class Reply { Answered, Silent, Nobody };  // Silent: connected, but no answer
+    Reply askRunningGame();
     bool removeStaleLock();
+    bool makingNow();
+    bool forgotten();
+    QString folderProblem() const;
+    QString lockProblem() const;
     void listen();
     void accept();
     void answer(QLocalSocket* socket);
@@ -52,6 +60,10 @@ class SingleInstance : public QObject {
     QLocalServer* server_ = nullptr;
     bool raised_ = false;
     bool unanswered_ = false;
+    QString problem_;
 };
+
+// Whether a running program holds the lock file at `path` open and locked.
+bool lockHeld(const QString& path);
 
 }  // namespace zentar
