@@ -116,6 +116,8 @@ class QtPlatformTest : public QObject {
         QCOMPARE(fileBytes(first), earlier);
         QCOMPARE(store.keepCopy(), std::optional(copy));
         QCOMPARE(QDir(QFileInfo(savedGame().fileName()).path()).entryList(QDir::Files).size(), 3);
+        for (int n = 3; n <= 100; ++n) writeFile(first + QString::number(n), earlier);
+        QVERIFY(!QtStore().keepCopy());  // no name is left for a copy: that is told
     }
 
     void aStoreThatCannotBeWrittenIsReported() {

@@ -211,10 +211,18 @@ class SingleInstanceTest : public QObject {
 
     // A game that is stuck holds its lock but cannot answer: the later start gives up
     // after a while, tells where the lock is, and still opens no second game.
+    void secondStartEndsWhenTheRunningGameDoesNotAnswer_data() {
+        QTest::addColumn<bool>("lockDeleted");  // as a player might, to get going again
+        QTest::newRow("its lock in place") << false;
+        QTest::newRow("its lock deleted") << true;
+    }
     void secondStartEndsWhenTheRunningGameDoesNotAnswer() {
+        QFETCH(bool, lockDeleted);
         QTemporaryDir config;
         SingleInstance stuck(folderOf(config.path()));
         QVERIFY(stuck.claim());
+        if (lockDeleted)
+            QVERIFY(QFile::remove(SingleInstance::lockFileName(folderOf(config.path()))));
         auto start = startGame(config.path(), QProcess::SeparateChannels);
         start->setReadChannel(QProcess::StandardError);
         const QByteArray lock = SingleInstance::lockFileName(folderOf(config.path())).toUtf8();
@@ -223,8 +231,8 @@ class SingleInstanceTest : public QObject {
         while (!said.contains(lock) && !deadline.hasExpired())
             if (start->waitForReadyRead(100)) said += start->readAll();
         QVERIFY(said.contains(lock));
-        QVERIFY(!start->waitForFinished(kRunningMs));  // the player reads where the lock is
-        QCOMPARE(lockHolder(config.path()), QCoreApplication::applicationPid());
+        QVERIFY(!start->waitForFinished(kRunningMs));  // the player reads the box
+        QCOMPARE(lockHolder(config.path()), lockDeleted ? 0 : QCoreApplication::applicationPid());
         start->kill();
         QVERIFY(start->waitForFinished(kEndMs));
     }

@@ -74,18 +74,22 @@ bool SingleInstance::claim() {
         // Whatever the state of the folder, a game that answers is the one that plays.
         const Reply reply = askRunningGame();
         if (reply == Reply::Answered) return false;
-        if (lock_.tryLock(0)) {
-            listen();
-            return true;
-        }
-        const bool made = lock_.error() == QLockFile::LockFailedError;  // there is a lock
-        if (made && removeStaleLock()) continue;
-        // No game listens, so none runs: a lock that cannot be made or taken over guards
-        // nothing, and the socket alone keeps a later start from opening a second game.
-        if (reply == Reply::Nobody && (!made || forgotten())) {
-            problem_ = made ? lockProblem() : folderProblem();
-            listen();
-            return true;
+        // A game that holds its socket but does not answer may be ending and saving, or
+        // stopped: whatever became of its lock, no second copy starts beside it.
+        if (reply == Reply::Nobody) {
+            if (lock_.tryLock(0)) {
+                listen();
+                return true;
+            }
+            const bool made = lock_.error() == QLockFile::LockFailedError;  // there is a lock
+            if (made && removeStaleLock()) continue;
+            // No game listens, so none runs: a lock that cannot be made or taken over
+            // guards nothing, and the socket alone keeps later starts from a second game.
+            if (!made || forgotten()) {
+                problem_ = made ? lockProblem() : folderProblem();
+                listen();
+                return true;
+            }
         }
         QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
     } while (!patience.hasExpired());

@@ -66,11 +66,13 @@ void Form1::QueryUnload() {
 }
 
 void Form1::tellDamage(int missing) {
-    QString text = QStringLiteral("セーブデータが傷んでいます。") + g.st.kaigyo +
-                   (missing > 0 ? QStringLiteral("%1 個のうち %2 個の値が読めませんでした。")
-                                      .arg(saveKeys().size())
-                                      .arg(missing)
-                                : QStringLiteral("値はすべて読めました。"));
+    QString text =
+        QStringLiteral("セーブデータが傷んでいます。") + g.st.kaigyo +
+        (missing > 0
+             ? QStringLiteral("%1 個のうち %2 個の値が、書かれたとおりには読めませんでした。")
+                   .arg(saveKeys().size())
+                   .arg(missing)
+             : QStringLiteral("値はすべて読めました。"));
     const std::optional<QString> copy = g.store.keepCopy();
     if (!copy)
         text += g.st.kaigyo + QStringLiteral("元のファイルの写しは残せませんでした。");
