@@ -203,7 +203,7 @@ class SingleInstanceTest : public QObject {
         clock.start();
         QVERIFY(game.claim());
         QVERIFY(clock.elapsed() < kRunningMs);
-        QVERIFY(game.problem().contains(QDir::toNativeSeparators(named)));
+        QVERIFY(game.problem().contains(QDir::toNativeSeparators(named) + QLatin1Char('\n')));
         auto second = startGame(config.path());  // the socket alone keeps one game
         QVERIFY(endsByItself(*second));
         QCOMPARE(second->exitCode(), 1);  // this game has no window to raise
@@ -212,17 +212,20 @@ class SingleInstanceTest : public QObject {
     // A game that is stuck holds its lock but cannot answer: the later start gives up
     // after a while, tells where the lock is, and still opens no second game.
     void secondStartEndsWhenTheRunningGameDoesNotAnswer_data() {
-        QTest::addColumn<bool>("lockDeleted");  // as a player might, to get going again
-        QTest::newRow("its lock in place") << false;
-        QTest::newRow("its lock deleted") << true;
+        QTest::addColumn<QString>("removed");  // as a player might, to get going again
+        for (const char* removed : {"nothing", "its lock", "its socket"})
+            QTest::newRow(removed) << QString::fromLatin1(removed);
     }
     void secondStartEndsWhenTheRunningGameDoesNotAnswer() {
-        QFETCH(bool, lockDeleted);
+        QFETCH(QString, removed);
         QTemporaryDir config;
-        SingleInstance stuck(folderOf(config.path()));
+        const QString folder = folderOf(config.path());
+        SingleInstance stuck(folder);
         QVERIFY(stuck.claim());
-        if (lockDeleted)
-            QVERIFY(QFile::remove(SingleInstance::lockFileName(folderOf(config.path()))));
+        const bool lockDeleted = removed == QLatin1String("its lock");
+        if (lockDeleted) QVERIFY(QFile::remove(SingleInstance::lockFileName(folder)));
+        if (removed == QLatin1String("its socket"))
+            QVERIFY(QFile::remove(SingleInstance::serverName(folder)));
         auto start = startGame(config.path(), QProcess::SeparateChannels);
         start->setReadChannel(QProcess::StandardError);
         const QByteArray lock = SingleInstance::lockFileName(folderOf(config.path())).toUtf8();
