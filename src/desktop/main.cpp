@@ -4,8 +4,9 @@
 #include <QMessageBox>
 
 #include "desktop/application.h"
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 #include "desktop/single_instance.h"
+#include "desktop/strike_sound.h"
 #include "desktop/termination.h"
 
 // Tells the player, before any window opens, why this start does not go as usual.
@@ -34,7 +35,13 @@ int main(int argc, char** argv) {
     }
     if (!instance.problem().isEmpty()) tell(instance.problem());
     QApplication::setQuitOnLastWindowClosed(false);
-    zentar::Application app;
+    // The services outlive the windows: closing the sound stream pumps the event loop, and
+    // by then no game timer may run.
+    zentar::QtRandom random;
+    zentar::StrikeSound sound;
+    zentar::QtClock clock;
+    zentar::QtStore store;
+    zentar::Application app({random, sound, clock, store});
     zentar::Termination termination(app);
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };
     app.start();

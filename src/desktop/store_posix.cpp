@@ -5,7 +5,7 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 
 namespace zentar {
 namespace {

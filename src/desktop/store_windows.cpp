@@ -1,6 +1,6 @@
 // The saved game is the registry here, written key by key in place: a save is read back
 // through a handle of its own, which reads the registry as it is now.
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 
 namespace zentar {
 
