@@ -89,7 +89,10 @@ void Application::terminate() {
 
 bool Application::raiseActiveWindow() {
     QWidget* w = QApplication::activeModalWidget();
-    if (!w) w = QApplication::activeWindow();
+    // Windows keeps a minimised window active, the main screen too while the dialog that
+    // disabled it is hidden with it: the player was using the dialog then.
+    if (!w && QApplication::activeWindow() && QApplication::activeWindow()->isEnabled())
+        w = QApplication::activeWindow();
     for (int i = kScreenCount - 1; !w && i >= 0; --i)  // dialogs come after their owners
         if (QWidget* screen = window(static_cast<ScreenId>(i));
             screen && screen->isVisible() && screen->isEnabled())
