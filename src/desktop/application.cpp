@@ -324,8 +324,11 @@ void Application::openHelp() {
         help_->setWindowTitle(QStringLiteral("ゼンタル　お助けヘルプ"));
         help_->setOpenExternalLinks(false);
         QFile css(QStringLiteral(":/help/style.css"));  // rich text takes no linked sheets
+        // The text and the key names in the game's font, which differs by platform.
+        const QString font = QStringLiteral("body, kbd { font-family: \"%1\"; }")
+                                 .arg(gameFontFamilies().join(QStringLiteral("\", \"")));
         if (css.open(QIODevice::ReadOnly))
-            help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
+            help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()) + font);
         help_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help_);
         connect(escape, &QShortcut::activated, help_, &QWidget::close);
