@@ -19,6 +19,7 @@
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
+#include "desktop/hidden_dialogs.h"
 #include "desktop/window_placement.h"
 #include "ending/ending_view.h"
 #include "title/title_view.h"
@@ -102,6 +103,7 @@ bool Application::raiseActiveWindow() {
     for (QWidget* o = w; o; o = ownerOf(o)) owners.push_back(o);
     for (auto o = owners.rbegin(); o != owners.rend(); ++o) {
         (*o)->setWindowState((*o)->windowState() & ~Qt::WindowMinimized);
+        showHiddenDialogs(*o);
         (*o)->raise();
     }
     w->activateWindow();
