@@ -27,6 +27,7 @@ double contrast(const QColor& a, const QColor& b) {
 namespace {
 
 constexpr int kTextPixels = 12;  // the size of the game's texts where a window sets none
+constexpr int kRingWidth = 3;    // pixels
 
 class GameStyle : public QProxyStyle {
   public:
@@ -34,6 +35,15 @@ class GameStyle : public QProxyStyle {
                   QStyleHintReturn* data) const override {
         if (hint == SH_ScrollBar_LeftClickAbsolutePosition) return 0;  // a trough click pages
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+    // A text area's frame is wide enough for the whole focus ring: its text covers the rest.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_DefaultFrameWidth && qobject_cast<const QAbstractScrollArea*>(widget))
+            return std::max(base, kRingWidth);
+        return base;
     }
 
     // Windows gives menus, lists, message boxes and tool tips fonts of its own, Latin ones
@@ -80,9 +90,10 @@ class GameStyle : public QProxyStyle {
             mark = dark ? mark.lighter(125) : mark.darker(125);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(mark, 2));
+        painter->setPen(QPen(mark, kRingWidth));
         painter->setBrush(Qt::NoBrush);
-        painter->drawRoundedRect(QRectF(option->rect).adjusted(1, 1, -1, -1), 2, 2);
+        const double inset = kRingWidth / 2.0;
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset), 2, 2);
         painter->restore();
     }
 };
