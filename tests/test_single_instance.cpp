@@ -16,9 +16,8 @@
 #include <QTest>
 #include <memory>
 
-#include "country/main_screen.h"
-#include "desktop/application.h"
 #include "desktop/single_instance.h"
+#include "window_support.h"
 
 using namespace zentar;
 
@@ -275,7 +274,8 @@ class SingleInstanceTest : public QObject {
     }
 
     void raisesNothingWhenNoWindowIsOpen() {
-        Application app;
+        FakeDesktop fakes;
+        Application app(fakes.services());
         QVERIFY(!app.raiseActiveWindow());
     }
 
@@ -294,7 +294,8 @@ class SingleInstanceTest : public QObject {
         QFETCH(bool, minimised);
         QFETCH(bool, withBox);
         QFETCH(bool, training);
-        Application app;
+        FakeDesktop fakes;
+        Application app(fakes.services());
         app.start();
         if (training) {
             app.game().st.newGame({});

@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <cmath>
 
-#include "state/numbers.h"
+#include "state/text.h"
 
 namespace zentar {
 namespace {
