@@ -9,8 +9,13 @@ if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
 endif()
 
 set(ZENTAR_RELEASE_DATE 2026-12-08)
-# The maintainer, whom the README names as the contact too.
-set(ZENTAR_CONTACT "ゼンタル制作委員会 <zentar.seisaku@gmail.com>")
+# The package's maintainer is whoever makes it, named with -DZENTAR_MAINTAINER. The
+# default is a placeholder in the reserved domain .invalid, which no mail can reach, so
+# that a package nobody named sends no bug report to a stranger.
+set(ZENTAR_MAINTAINER "Zentar packager <packager@zentar.invalid>"
+    CACHE STRING "The Debian package's maintainer: Name <address>")
+# The project's own contact is its repository.
+set(ZENTAR_HOMEPAGE https://github.com/zentar/zentar)
 set(ZENTAR_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
 set(ZENTAR_GENERATED ${PROJECT_BINARY_DIR}/packaging)
 
@@ -85,11 +90,11 @@ endif()
 # loaded at run time, and every text is Japanese, so those are named here.
 set(CPACK_PACKAGE_NAME zentar)
 set(CPACK_PACKAGE_VENDOR "ゼンタル制作委員会")
-set(CPACK_PACKAGE_CONTACT "${ZENTAR_CONTACT}")
+set(CPACK_PACKAGE_CONTACT "${ZENTAR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "raising and battle game against thirteen rival countries")
 file(READ ${ZENTAR_PACKAGING}/description CPACK_PACKAGE_DESCRIPTION)
 string(STRIP "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
-set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/zentar/zentar)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${ZENTAR_HOMEPAGE})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The package takes every file but the plain install's program, and the program in games.

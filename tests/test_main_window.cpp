@@ -1,5 +1,6 @@
 // The main screen's window as the player meets it: keys by the key pressed, the focus
-// order of the status text and the two scroll bars, the trough, and the pause question.
+// order of the status text and the two scroll bars, the marks of the focus and of the menu
+// the keyboard selects in the menu bar, the trough, and the pause question.
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -105,6 +106,11 @@ class MainWindowTest : public QObject {
         QVERIFY(focusShows(w.st));
         QVERIFY(focusShows(w.kkaze));
         QVERIFY(focusShows(w.msp));
+        // Alt selects the menu bar's first menu, and it shows.
+        auto* bar = w.main->findChild<QMenuBar*>();
+        const auto alt = [&w] { QTest::keyClick(w.focus(), Qt::Key_Alt, Qt::AltModifier); };
+        QVERIFY(visibleChange(bar, alt) >= bar->height());
+        QVERIFY(bar->hasFocus());
     }
 
     void arrowsMoveTheFocusedBarByOne() {

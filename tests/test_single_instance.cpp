@@ -326,24 +326,36 @@ class SingleInstanceTest : public QObject {
     void raisesTheWindowThePlayerWasUsing_data() {
         QTest::addColumn<bool>("minimised");
         QTest::addColumn<bool>("withBox");
-        QTest::newRow("title behind another window") << false << false;
-        QTest::newRow("title minimised") << true << false;
-        QTest::newRow("question box over the minimised title") << true << true;
+        QTest::addColumn<bool>("training");
+        QTest::newRow("title behind another window") << false << false << false;
+        QTest::newRow("title minimised") << true << false << false;
+        QTest::newRow("question box over the minimised title") << true << true << false;
+        // Windows keeps the minimised main screen active, greyed out by its dialog.
+        QTest::newRow("training over the minimised main screen") << true << false << true;
     }
 
     void raisesTheWindowThePlayerWasUsing() {
         QFETCH(bool, minimised);
         QFETCH(bool, withBox);
+        QFETCH(bool, training);
         FakeDesktop fakes;
         Application app(fakes.services());
         app.start();
-        QWidget* title = app.window(ScreenId::Title);
-        QVERIFY(title && title->isVisible());
-        // A question owned by the title, as the game asks. It blocks only the title here,
+        if (training) {
+            app.game().st.newGame({});
+            app.dispatch([&app] {
+                app.game().Unload(ScreenId::Title);
+                app.game().Show(ScreenId::Main);
+            });
+            app.dispatch([&app] { app.game().find<Form2>()->N1_Click(); });
+        }
+        QWidget* screen = app.window(training ? ScreenId::Main : ScreenId::Title);
+        QVERIFY(screen && screen->isVisible());
+        // A question owned by the screen, as the game asks. It blocks only the screen here,
         // so that another window can take the focus away from it.
         QMessageBox box(QMessageBox::Question, QStringLiteral("ゼンタル"),
                         QStringLiteral("よろしいですか？"), QMessageBox::Yes | QMessageBox::No,
-                        title);
+                        screen);
         if (withBox) {
             box.setWindowModality(Qt::WindowModal);
             box.show();
@@ -356,14 +368,17 @@ class SingleInstanceTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         elsewhere.hide();
         QTRY_COMPARE(QApplication::activeWindow(), nullptr);
-        if (minimised) title->showMinimized();
-        QTRY_VERIFY(title->isMinimized() == minimised);
+        if (minimised) screen->showMinimized();
+        QTRY_VERIFY(screen->isMinimized() == minimised);
+        if (training) QApplication::setActiveWindow(screen);
 
         QVERIFY(app.raiseActiveWindow());
-        QWidget* expected = withBox ? static_cast<QWidget*>(&box) : title;
+        QWidget* expected = withBox    ? static_cast<QWidget*>(&box)
+                            : training ? app.window(ScreenId::Training)
+                                       : screen;
         QTRY_COMPARE(QApplication::activeWindow(), expected);
-        QVERIFY(!title->isMinimized());
-        QVERIFY(title->isVisible());
+        QVERIFY(!screen->isMinimized());
+        QVERIFY(screen->isVisible());
     }
 };
 

@@ -359,6 +359,9 @@ class WindowsTest : public QObject {
         QWidget* shop = s.window(ScreenId::Shop);
         QTRY_VERIFY(s.control<QLineEdit>(ScreenId::Shop, "Text4")->text().startsWith('-'));
         QCOMPARE(cutTexts(shop), QStringList{});
+        for (const char* box : {"Text1", "Text2"})  // a number that fits is not shrunk
+            QCOMPARE(QFontInfo(s.control<QLineEdit>(ScreenId::Shop, box)->font()).pixelSize(),
+                     QFontInfo(shop->font()).pixelSize());
         s.app.dispatch([&] { s.game().find<Shop>()->NO_Click(); });
         Form3& battle = s.pausedBattle(13);
         QTest::qWait(300);  // the panel glides in

@@ -15,6 +15,7 @@
 #include "desktop/application.h"
 #include "fake_platform.h"
 #include "scratch_store.h"
+#include "widgets/game_look.h"
 
 namespace zentar {
 
@@ -73,24 +74,24 @@ struct WindowSession : ScratchStore {
     }
 };
 
-// How many pixels of a widget show the highlight colour: the focus mark, once it has
-// the keyboard.
-inline int highlightPixels(QWidget* w) {
-    const QImage shot = w->grab().toImage();
-    const QColor mark = w->palette().color(QPalette::Highlight);
+// How many pixels of a widget `act` changes into a colour that stands out from the one
+// before: a mark the player sees against what was there.
+inline int visibleChange(QWidget* w, const std::function<void()>& act) {
+    const QImage before = w->grab().toImage();
+    act();
+    const QImage after = w->grab().toImage();
     int count = 0;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == mark;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            count += contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= kVisibleContrast;
     return count;
 }
 
-// Whether a widget's focus mark shows: a ring of the highlight colour, there only while
-// the widget has the keyboard.
+// Whether a widget's focus mark shows: a ring the player sees, there only while the
+// widget has the keyboard.
 inline bool focusShows(QWidget* w) {
     w->clearFocus();
-    const int without = highlightPixels(w);
-    w->setFocus();
-    return w->hasFocus() && without == 0 && highlightPixels(w) >= w->width() + w->height();
+    return visibleChange(w, [w] { w->setFocus(); }) >= w->width() + w->height() && w->hasFocus();
 }
 
 // The message box that is open, if any.

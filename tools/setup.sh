@@ -37,12 +37,20 @@ zentar_install_packages() {
     fi
 }
 
-# apt-get source needs a deb-src line; Debian 12 ships with none.
+# apt-get source needs a deb-src line; Debian 12 ships with none. The source packages
+# come from the mirror the machine's own bookworm packages come from, its own mirror too.
 zentar_enable_debian_sources() {
     grep -qsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
         /etc/apt/sources.list.d/*.sources && return 0
-    echo "Adding bookworm's source packages to apt (/etc/apt/sources.list.d/zentar-src.sources)"
-    printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: bookworm" \
+    local mirror
+    mirror="$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' "Created-By: Packages" |
+        awk '$2 == "bookworm" {print $1; exit}')"
+    if [ -z "$mirror" ]; then
+        echo "apt has no source of bookworm's packages to take its source packages from" >&2
+        return 1
+    fi
+    echo "Adding bookworm's source packages from $mirror to apt (/etc/apt/sources.list.d/zentar-src.sources)"
+    printf '%s\n' "Types: deb-src" "URIs: $mirror" "Suites: bookworm" \
         "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
         zentar_as_root tee /etc/apt/sources.list.d/zentar-src.sources >/dev/null
     zentar_as_root apt-get update -qq

@@ -19,6 +19,7 @@
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
+#include "desktop/hidden_dialogs.h"
 #include "desktop/window_placement.h"
 #include "ending/ending_view.h"
 #include "screens/screens.h"
@@ -91,7 +92,10 @@ void Application::terminate() {
 
 bool Application::raiseActiveWindow() {
     QWidget* w = QApplication::activeModalWidget();
-    if (!w) w = QApplication::activeWindow();
+    // Windows keeps a minimised window active, the main screen too while the dialog that
+    // disabled it is hidden with it: the player was using the dialog then.
+    if (!w && QApplication::activeWindow() && QApplication::activeWindow()->isEnabled())
+        w = QApplication::activeWindow();
     for (int i = kScreenCount - 1; !w && i >= 0; --i)  // dialogs come after their owners
         if (QWidget* screen = window(static_cast<ScreenId>(i));
             screen && screen->isVisible() && screen->isEnabled())
@@ -101,6 +105,7 @@ bool Application::raiseActiveWindow() {
     for (QWidget* o = w; o; o = ownerOf(o)) owners.push_back(o);
     for (auto o = owners.rbegin(); o != owners.rend(); ++o) {
         (*o)->setWindowState((*o)->windowState() & ~Qt::WindowMinimized);
+        showHiddenDialogs(*o);
         (*o)->raise();
     }
     w->activateWindow();
@@ -329,8 +334,11 @@ void Application::openHelp() {
         help_->setWindowTitle(QStringLiteral("ゼンタル　お助けヘルプ"));
         help_->setOpenExternalLinks(false);
         QFile css(QStringLiteral(":/help/style.css"));  // rich text takes no linked sheets
+        // The text and the key names in the game's font, which differs by platform.
+        const QString font = QStringLiteral("body, kbd { font-family: \"%1\"; }")
+                                 .arg(gameFontFamilies().join(QStringLiteral("\", \"")));
         if (css.open(QIODevice::ReadOnly))
-            help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
+            help_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()) + font);
         help_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help_);
         connect(escape, &QShortcut::activated, help_, &QWidget::close);

@@ -97,10 +97,6 @@ qint64 BeepMixer::readData(char* data, qint64 maxSize) {
 
 StrikeSound::StrikeSound() : beep_(loadBeep()), mixer_(beep_.samples) {
     nameTheStream();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (beep_.samples.empty() || device.isNull() || !device.isFormatSupported(beep_.format)) return;
-    sink_ = std::make_unique<QAudioSink>(device, beep_.format);
-    sink_->setBufferSize(beep_.format.bytesForDuration(kBufferMs * 1000));
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     QObject::connect(&quiet_, &QTimer::timeout, [this] {
@@ -113,7 +109,18 @@ StrikeSound::StrikeSound() : beep_(loadBeep()), mixer_(beep_.samples) {
 
 StrikeSound::~StrikeSound() = default;
 
+// The sound device is looked for at the first beep, not as the game starts: finding it
+// loads the platform's whole sound system, which the game needs only in a battle.
+void StrikeSound::open() {
+    opened_ = true;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (beep_.samples.empty() || device.isNull() || !device.isFormatSupported(beep_.format)) return;
+    sink_ = std::make_unique<QAudioSink>(device, beep_.format);
+    sink_->setBufferSize(beep_.format.bytesForDuration(kBufferMs * 1000));
+}
+
 void StrikeSound::play() {
+    if (!opened_) open();
     if (!sink_) return;
     mixer_.start();
     if (sink_->state() == QAudio::StoppedState) sink_->start(&mixer_);

@@ -51,7 +51,7 @@ class BeepMixer : public QIODevice {
 
 class StrikeSound : public Sound {
   public:
-    // Loads the beep from the resources and opens nothing yet.
+    // Loads the beep from the resources and opens nothing yet, not even the sound device.
     StrikeSound();
     ~StrikeSound();
     StrikeSound(const StrikeSound&) = delete;
@@ -61,14 +61,17 @@ class StrikeSound : public Sound {
     void beep() override { play(); }
 
     const Pcm& pcm() const { return beep_; }  // the beep's samples
-    // Whether there is a sound device to play the beep on.
+    // Whether there is a sound device to play the beep on, once the first beep looked.
     bool audible() const { return sink_ != nullptr; }
     // Whether the stream to the sound server is open.
     bool streaming() const;
 
   private:
+    void open();
+
     Pcm beep_;
     BeepMixer mixer_;
+    bool opened_ = false;  // the sound device was looked for
     std::unique_ptr<QAudioSink> sink_;
     QTimer quiet_;
 };

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 #include <QWindow>
 #include <cmath>
@@ -64,11 +65,19 @@ bool captionHasRoom(const QPushButton* w) {
     return QFontMetrics(w->font()).horizontalAdvance(w->text()) <= room;
 }
 
-// Whether the line edit shows its whole text, as it lays out its margins and frame.
+// Whether the line edit shows its whole text in the room its style leaves for the text,
+// less the 2 pixels the line edit keeps clear on either side and 1 for the cursor.
 bool showsWholeText(const QLineEdit* w) {
-    const QFontMetrics fm(w->font());
-    const int chrome = w->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x'));
-    return fm.horizontalAdvance(w->text()) + chrome + 1 <= w->width();  // 1: the cursor
+    QStyleOptionFrame frame;
+    frame.initFrom(w);
+    frame.rect = w->contentsRect();
+    frame.lineWidth =
+        w->hasFrame() ? w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w) : 0;
+    frame.state |= QStyle::State_Sunken;
+    const QRect room = w->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &frame, w)
+                           .marginsRemoved(w->textMargins());
+    return QFontMetrics(w->font()).horizontalAdvance(w->text()) + 2 * 2 + 1 <= room.width();
 }
 
 // The keys a dialog window takes once its focused control has passed them up.
