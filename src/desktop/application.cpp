@@ -15,7 +15,7 @@
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
-#include "desktop/waiting.h"
+#include "desktop/event_loop.h"
 #include "desktop/window_placement.h"
 #include "ending/ending_view.h"
 #include "title/title_view.h"
@@ -143,7 +143,7 @@ void Application::refresh() {
         for (auto& view : views_)
             if (view) view->widget()->hide();
         if (help_) help_->close();
-        QCoreApplication::exit(exitStatus());
+        endRun(exitStatus());
     }
 }
 

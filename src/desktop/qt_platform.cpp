@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTime>
 
-#include "desktop/waiting.h"
+#include "desktop/event_loop.h"
 #include "widgets/widgets.h"
 
 namespace zentar {

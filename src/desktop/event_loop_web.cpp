@@ -9,12 +9,17 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "desktop/waiting.h"
+#include "desktop/event_loop.h"
 
 namespace zentar {
 namespace {
 
 constexpr int kFrameMs = 16;  // one frame of the page
+
+// The page no longer shows a game: it says that the game has ended and offers a new one.
+EM_JS(void, showEnded, (), {
+    if (window.zentarShowEnd) zentarShowEnd("ゼンタルを終了しました。", true);
+});
 
 }  // namespace
 
@@ -36,6 +41,11 @@ void pauseFor(int milliseconds) {
         const int left = milliseconds - static_cast<int>(t.elapsed());
         emscripten_sleep(static_cast<unsigned>(std::clamp(left, 1, kFrameMs)));
     } while (t.elapsed() < milliseconds);
+}
+
+void endRun(int status) {
+    QCoreApplication::exit(status);
+    showEnded();
 }
 
 }  // namespace zentar

@@ -6,7 +6,7 @@
 #include <QThread>
 #include <algorithm>
 
-#include "desktop/waiting.h"
+#include "desktop/event_loop.h"
 
 namespace zentar {
 
@@ -22,6 +22,10 @@ void pauseFor(int milliseconds) {
                                         std::max(1, milliseconds - int(t.elapsed())));
         if (milliseconds > 0 && t.elapsed() < milliseconds) QThread::msleep(1);
     } while (t.elapsed() < milliseconds);
+}
+
+void endRun(int status) {
+    QCoreApplication::exit(status);
 }
 
 }  // namespace zentar
