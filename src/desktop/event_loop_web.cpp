@@ -17,9 +17,11 @@ namespace {
 constexpr int kFrameMs = 16;  // one frame of the page
 
 // The page no longer shows a game: it says that the game has ended and offers a new one.
+// clang-format off
 EM_JS(void, showEnded, (), {
     if (window.zentarShowEnd) zentarShowEnd("ゼンタルを終了しました。", true);
 });
+// clang-format on
 
 }  // namespace
 

@@ -9,22 +9,22 @@ namespace zentar {
 namespace {
 
 // 1 when this tab holds the page's lock now, 0 when another tab does.
+// clang-format off
 EM_ASYNC_JS(int, takeTabLock, (), {
     if (!navigator.locks) return 1;  // a browser without the locks: this tab plays
-    return await new Promise((resolve) = > {
-        navigator.locks.request(
-            "zentar", {ifAvailable : true}, (lock) = > {
-                resolve(lock ? 1 : 0);
-                if (lock) return new Promise(() = > {});  // held while the tab lives
-            });
+    return await new Promise(function(resolve) {
+        navigator.locks.request("zentar", {ifAvailable: true}, function(lock) {
+            resolve(lock ? 1 : 0);
+            if (lock) return new Promise(function() {});  // held while the tab lives
+        });
     });
 });
 
 EM_JS(void, showOpenElsewhere, (), {
     if (window.zentarShowEnd)
-        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。",
-                      false);
+        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。", false);
 });
+// clang-format on
 
 }  // namespace
 
