@@ -17,7 +17,8 @@
 #include "battle_support.h"
 #include "country/main_screen.h"
 #include "desktop/application.h"
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
+#include "desktop/strike_sound.h"
 #include "fake_platform.h"
 #include "state/saved_game.h"
 #include "widgets/pictures.h"
@@ -197,7 +198,11 @@ int main(int argc, char** argv) {
     sinceStart.start();
     QApplication qt(argc, argv);
     {
-        Application app;
+        QtRandom random;
+        StrikeSound sound;
+        QtClock clock;
+        QtStore store;
+        Application app({random, sound, clock, store});
         app.start();
         QApplication::processEvents();
         std::printf("%-58s %12.2f ms\n", "from main() to the title window shown",

@@ -2,7 +2,7 @@
 // from one generation, until it is killed. The crash-safety test kills it.
 #include <QCoreApplication>
 
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 #include "state/saved_game.h"
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <locale>
 
 #include "state/numbers.h"
+#include "state/text.h"
 
 using namespace zentar;
 

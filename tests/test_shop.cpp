@@ -1,8 +1,8 @@
 #include <QTest>
 
-#include "country/goods.h"
 #include "country/main_screen.h"
 #include "country/shop.h"
+#include "state/goods.h"
 #include "test_support.h"
 
 using namespace zentar;

@@ -16,8 +16,8 @@
 #include <QTest>
 #include <memory>
 
-#include "desktop/application.h"
 #include "desktop/single_instance.h"
+#include "window_support.h"
 
 using namespace zentar;
 
@@ -274,7 +274,8 @@ class SingleInstanceTest : public QObject {
     }
 
     void raisesNothingWhenNoWindowIsOpen() {
-        Application app;
+        FakeDesktop fakes;
+        Application app(fakes.services());
         QVERIFY(!app.raiseActiveWindow());
     }
 
@@ -289,7 +290,8 @@ class SingleInstanceTest : public QObject {
     void raisesTheWindowThePlayerWasUsing() {
         QFETCH(bool, minimised);
         QFETCH(bool, withBox);
-        Application app;
+        FakeDesktop fakes;
+        Application app(fakes.services());
         app.start();
         QWidget* title = app.window(ScreenId::Title);
         QVERIFY(title && title->isVisible());

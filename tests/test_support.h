@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/game.h"
 #include "fake_platform.h"
+#include "screens/screens.h"
 #include "state/saved_game.h"
 
 namespace zentar {
@@ -24,7 +25,7 @@ inline QMap<QString, QString> wholeState(const GameState& st) {
 
 struct Session {
     FakePlatform pf;
-    Game g{pf.services()};
+    Game g{pf.services(), makeScreen};
 
     Session() {
         g.st.kaigyo = QStringLiteral("\r\n");

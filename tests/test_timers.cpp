@@ -1,7 +1,5 @@
 // The schedule of the real timers: the timers the game designs to run as often as the
 // platform allows fire on the 55 ms tick, every other timer at its own interval.
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -9,7 +7,7 @@
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
-#include "desktop/application.h"
+#include "window_support.h"
 
 using namespace zentar;
 
@@ -60,14 +58,9 @@ const QTimer* timerOf(Application& app, ScreenId id, int index) {
 
 class TimersTest : public QObject {
     Q_OBJECT
-    QTemporaryDir store_;
+    FakeDesktop fakes_;
 
   private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-    }
-
     // Which of a screen's timers(), at which stage, with which message speed.
     void eachTimerRunsAtItsPeriod_data() {
         QTest::addColumn<int>("stage");
@@ -97,7 +90,7 @@ class TimersTest : public QObject {
         QFETCH(int, index);
         QFETCH(int, speed);
         QFETCH(int, period);
-        Application app;
+        Application app(fakes_.services());
         app.game().st.kaigyo = QStringLiteral("\r\n");
         app.game().st.newGame(QStringLiteral("時の国"));
         app.game().st.speed = speed;
@@ -112,7 +105,7 @@ class TimersTest : public QObject {
     // Both the battle clock and the talk at speed 1 ask for 1 ms; only the clock is on
     // the tick, and the talk's timer stops when the battle begins.
     void theBattleClockTakesOverFromTheOpening() {
-        Application app;
+        Application app(fakes_.services());
         app.game().st.kaigyo = QStringLiteral("\r\n");
         app.game().st.newGame({});
         app.game().st.speed = 1;
@@ -129,7 +122,7 @@ class TimersTest : public QObject {
     // Closing the sound stream pumps the event loop while the game is torn down (Qt's
     // audio output does so in its destructor): by then no game timer may be running.
     void noTimerRunsWhileTheGameIsTornDown() {
-        auto app = std::make_unique<Application>();
+        auto app = std::make_unique<Application>(fakes_.services());
         auto* pump = new QObject(app.get());  // torn down after the game, before the timers
         app->game().st.kaigyo = QStringLiteral("\r\n");
         app->game().st.newGame({});

@@ -14,7 +14,7 @@
 #include "country/main_screen.h"
 #include "country/shop.h"
 #include "country/training.h"
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 #include "ending/ending.h"
 #include "title/title.h"
 #include "window_support.h"

@@ -1,5 +1,5 @@
-// The real windows on the offscreen platform: a game in its Qt windows with the saved
-// game in a scratch folder, and helpers to answer message boxes and find controls.
+// The real windows on the offscreen platform: a game in its Qt windows on fakes, with the
+// saved game in a scratch folder, and helpers to answer message boxes and find controls.
 #pragma once
 
 #include <QAbstractButton>
@@ -7,31 +7,33 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
 #include "desktop/application.h"
+#include "fake_platform.h"
+#include "scratch_store.h"
 
 namespace zentar {
 
-// The tests' own settings store, empty, before the game opens it: an organisation of
-// their own (on Windows the store is the registry, which setPath does not move) and, on
-// Linux, a scratch folder.
-struct ScratchStore {
-    QTemporaryDir dir;
-    ScratchStore() {
-        QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        QSettings().clear();
-    }
+// Fakes of the services the windows are handed: seeded draws, a beep that only counts and
+// a fixed clock; the saved game goes to the store a test gives, else into memory.
+struct FakeDesktop {
+    FakeRandom random;
+    FakeSound sound;
+    FakeClock clock;
+    FakeStore memory;
+
+    FakeDesktop() { random.useSeed(1); }
+    DesktopServices services(Store& store) { return {random, sound, clock, store}; }
+    DesktopServices services() { return services(memory); }
 };
 
 struct WindowSession : ScratchStore {
-    Application app;
+    FakeDesktop fakes;
+    Application app{fakes.services(store)};
 
     WindowSession() { app.game().st.kaigyo = QStringLiteral("\r\n"); }
 

@@ -11,7 +11,6 @@
 
 #include "battle/battle.h"
 #include "battle/field_view.h"
-#include "desktop/application.h"
 #include "widgets/virtual_keys.h"
 #include "widgets/widgets.h"
 
@@ -22,7 +21,7 @@ constexpr int kGlideMs = 200;
 
 }  // namespace
 
-BattleView::BattleView(Application& app)
+BattleView::BattleView(ScreenHost& app)
     : ScreenWindow(app, &Form3::QueryUnload),
       layer_(QSize(px(Form3::Width), px(Form3::Height)), [this](int milliseconds) {
           update();

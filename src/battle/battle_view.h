@@ -21,7 +21,7 @@ namespace zentar {
 
 class BattleView : public ScreenWindow<QWidget, Form3> {
   public:
-    explicit BattleView(Application& app);
+    explicit BattleView(ScreenHost& app);
     ~BattleView() override;
 
   protected:

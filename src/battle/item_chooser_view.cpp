@@ -7,12 +7,11 @@
 #include <QPushButton>
 
 #include "battle/item_chooser.h"
-#include "desktop/application.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
 
-ItemChooserView::ItemChooserView(Application& app) : ScreenWindow(app, &Form7::Command2_Click) {
+ItemChooserView::ItemChooserView(ScreenHost& app) : ScreenWindow(app, &Form7::Command2_Click) {
     setWindowTitle(QStringLiteral("アイテム欄"));
     setFixedSize(px(Form7::Width), px(Form7::Height));
     setFont(gameFont(12));

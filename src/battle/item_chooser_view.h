@@ -15,7 +15,7 @@ namespace zentar {
 
 class ItemChooserView : public ScreenWindow<QWidget, Form7> {
   public:
-    explicit ItemChooserView(Application& app);
+    explicit ItemChooserView(ScreenHost& app);
 
   private:
     void syncFrom(const Form7& f) override;

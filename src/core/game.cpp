@@ -1,36 +1,9 @@
 #include "core/game.h"
 
-#include "battle/battle.h"
-#include "battle/item_chooser.h"
-#include "country/main_screen.h"
-#include "country/shop.h"
-#include "country/training.h"
-#include "ending/ending.h"
 #include "state/saved_game.h"
-#include "title/title.h"
 
 namespace zentar {
 namespace {
-
-std::unique_ptr<Screen> makeScreen(ScreenId id, Game& g) {
-    switch (id) {
-        case ScreenId::Title:
-            return std::make_unique<Form1>(g);
-        case ScreenId::Main:
-            return std::make_unique<Form2>(g);
-        case ScreenId::Training:
-            return std::make_unique<Form4>(g);
-        case ScreenId::Shop:
-            return std::make_unique<Shop>(g);
-        case ScreenId::Battle:
-            return std::make_unique<Form3>(g);
-        case ScreenId::Chooser:
-            return std::make_unique<Form7>(g);
-        case ScreenId::Ending:
-            return std::make_unique<Form8>(g);
-    }
-    return nullptr;
-}
 
 // Drawing while no battle window shows: nothing to see.
 class NoSurface : public BattleSurface {
@@ -46,12 +19,13 @@ class NoSurface : public BattleSurface {
 
 }  // namespace
 
-Game::Game(const Services& services)
+Game::Game(const Services& services, ScreenMaker makeScreen)
     : random(services.random),
       dialogues(services.dialogues),
       sound(services.sound),
       clock(services.clock),
-      store(services.store) {}
+      store(services.store),
+      makeScreen_(makeScreen) {}
 
 Game::~Game() = default;
 
@@ -62,7 +36,7 @@ void Game::start() {
 void Game::Load(ScreenId id) {
     Slot& s = slot(id);
     if (s.screen || ended_) return;
-    s.screen = makeScreen(id, *this);
+    s.screen = makeScreen_(id, *this);
     s.visible = false;
     s.enabled = true;
     s.screen->Form_Load();

@@ -28,9 +28,12 @@ struct Services {
     Store& store;
 };
 
+// Makes the screen of an id; the game is handed the one that knows every screen.
+using ScreenMaker = std::unique_ptr<Screen> (*)(ScreenId id, Game& g);
+
 class Game {
   public:
-    explicit Game(const Services& services);
+    Game(const Services& services, ScreenMaker makeScreen);
     ~Game();
 
     GameState st;
@@ -101,6 +104,7 @@ class Game {
     const Slot& slot(ScreenId id) const { return slots_[static_cast<int>(id)]; }
     void settle();
 
+    const ScreenMaker makeScreen_;
     std::array<Slot, kScreenCount> slots_;
     std::vector<std::unique_ptr<Screen>> unloaded_;
     BattleSurface* surface_ = nullptr;

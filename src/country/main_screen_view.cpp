@@ -8,7 +8,6 @@
 #include <QScrollBar>
 
 #include "country/main_screen.h"
-#include "desktop/application.h"
 #include "widgets/key_forwarding.h"
 #include "widgets/step_scroll_bar.h"
 #include "widgets/virtual_keys.h"
@@ -16,7 +15,7 @@
 
 namespace zentar {
 
-MainScreenView::MainScreenView(Application& app) : ScreenWindow(app, &Form2::QueryUnload) {
+MainScreenView::MainScreenView(ScreenHost& app) : ScreenWindow(app, &Form2::QueryUnload) {
     setWindowTitle(QStringLiteral("ゼンタル"));
     auto* client = new QWidget(this);
     client->setFixedSize(px(6225), px(3495));

@@ -16,7 +16,7 @@ namespace zentar {
 
 class MainScreenView : public ScreenWindow<QMainWindow, Form2> {
   public:
-    explicit MainScreenView(Application& app);
+    explicit MainScreenView(ScreenHost& app);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/game.h"
-#include "country/goods.h"
+#include "state/goods.h"
 #include "state/numbers.h"
 
 namespace zentar {

@@ -7,12 +7,11 @@
 #include <QPushButton>
 
 #include "country/shop.h"
-#include "desktop/application.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
 
-ShopView::ShopView(Application& app) : ScreenWindow(app, &Shop::NO_Click) {
+ShopView::ShopView(ScreenHost& app) : ScreenWindow(app, &Shop::NO_Click) {
     setWindowTitle(QStringLiteral("お買物"));
     setFixedSize(px(3405), px(3540));
     setFont(gameFont(12));

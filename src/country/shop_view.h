@@ -15,7 +15,7 @@ namespace zentar {
 
 class ShopView : public ScreenWindow<QWidget, Shop> {
   public:
-    explicit ShopView(Application& app);
+    explicit ShopView(ScreenHost& app);
 
   private:
     void syncFrom(const Shop& f) override;

@@ -7,12 +7,11 @@
 #include <QPushButton>
 
 #include "country/training.h"
-#include "desktop/application.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
 
-TrainingView::TrainingView(Application& app) : ScreenWindow(app, &Form4::NO_Click) {
+TrainingView::TrainingView(ScreenHost& app) : ScreenWindow(app, &Form4::NO_Click) {
     setWindowTitle(QStringLiteral("育成内容"));
     setFixedSize(px(3435), px(1680));
     setFont(gameFont(12));

@@ -15,7 +15,7 @@ namespace zentar {
 
 class TrainingView : public ScreenWindow<QWidget, Form4> {
   public:
-    explicit TrainingView(Application& app);
+    explicit TrainingView(ScreenHost& app);
 
   private:
     void syncFrom(const Form4& f) override;

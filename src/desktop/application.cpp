@@ -18,6 +18,7 @@
 #include "desktop/event_loop.h"
 #include "desktop/window_placement.h"
 #include "ending/ending_view.h"
+#include "screens/screens.h"
 #include "title/title_view.h"
 #include "widgets/game_look.h"
 #include "widgets/widgets.h"
@@ -57,13 +58,14 @@ class GameTimer : public QTimer {
     bool held = false;  // its handler is running
 };
 
-Application::Application() : game_({random_, dialogues_, sound_, clock_, store_}) {
+Application::Application(const DesktopServices& services)
+    : game_({services.random, dialogues_, services.sound, services.clock, services.store},
+            makeScreen) {
     loadResources();
     applyGameLook();
 }
 
-// The timers stop first: closing the sound stream pumps the event loop, and no handler
-// may run into a game that is half torn down.
+// The timers stop first: no handler may run into a game that is half torn down.
 Application::~Application() {
     for (const ScreenTimers& screen : timers_)
         for (QTimer* t : screen.timers) t->stop();
@@ -297,6 +299,12 @@ void Application::fire(GameTimer* t) {
     t->held = true;
     dispatch(handler);
     if (alive) alive->held = false;
+}
+
+void Application::deliver(ScreenId id, const std::function<void()>& handler) {
+    dispatch([&] {
+        if (game_.loaded(id) && game_.enabled(id) && !animating_) handler();
+    });
 }
 
 void Application::animate(int milliseconds) {

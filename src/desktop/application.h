@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "core/game.h"
-#include "desktop/qt_platform.h"
-#include "desktop/strike_sound.h"
+#include "desktop/qt_services.h"
 #include "widgets/pictures.h"
+#include "widgets/screen_host.h"
 #include "widgets/view.h"
 
 class QTextBrowser;
@@ -25,13 +25,22 @@ namespace zentar {
 
 class GameTimer;
 
-class Application : public QObject, private DialogueHost {
+// The services behind the rules' seams that the application is handed: main() makes
+// the real ones, a test fakes them. The message boxes are the windows' own.
+struct DesktopServices {
+    RandomSource& random;
+    Sound& sound;
+    Clock& clock;
+    Store& store;
+};
+
+class Application : public QObject, public ScreenHost, private DialogueHost {
   public:
-    Application();
+    explicit Application(const DesktopServices& services);
     ~Application() override;
 
-    Game& game() { return game_; }
-    Pictures& pictures() { return pictures_; }
+    Game& game() override { return game_; }
+    Pictures& pictures() override { return pictures_; }
 
     // Opens the title screen.
     void start();
@@ -43,15 +52,7 @@ class Application : public QObject, private DialogueHost {
         refresh();
     }
 
-    // Delivers an event a window forwards to a handler of screen F, when that screen is
-    // loaded and takes input.
-    template <typename F, typename Handler>
-    void deliver(Handler&& handler) {
-        dispatch([&] {
-            if (F* f = game_.find<F>(); f && game_.enabled(F::kId) && !animating_)
-                std::invoke(handler, *f);
-        });
-    }
+    void deliver(ScreenId id, const std::function<void()>& handler) override;
 
     // Ends the game from outside the game: saves as closing the main screen would.
     void terminate();
@@ -70,9 +71,7 @@ class Application : public QObject, private DialogueHost {
     const QTimer* timer(const Timer& record) const;
     void refresh();
 
-    // Shows what the battle's effect has drawn and lets the windows repaint for a while;
-    // no input and no game timer gets through meanwhile.
-    void animate(int milliseconds);
+    void animate(int milliseconds) override;
 
   private:
     bool closing() const override { return closing_; }
@@ -89,11 +88,7 @@ class Application : public QObject, private DialogueHost {
     void fire(GameTimer* t);
     std::unique_ptr<View> makeView(ScreenId id);
 
-    QtRandom random_;
     QtDialogues dialogues_{*this};
-    StrikeSound sound_;
-    QtClock clock_;
-    QtStore store_;
     Game game_;
     Pictures pictures_;
     std::array<std::unique_ptr<View>, kScreenCount> views_;

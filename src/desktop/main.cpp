@@ -5,8 +5,9 @@
 #include <QMessageBox>
 
 #include "desktop/application.h"
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 #include "desktop/single_instance.h"
+#include "desktop/strike_sound.h"
 #include "desktop/termination.h"
 
 // A game that holds the lock but never answers may be stuck, or its lock may be one the
@@ -35,7 +36,13 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
     QApplication::setQuitOnLastWindowClosed(false);
-    zentar::Application app;
+    // The services outlive the windows: closing the sound stream pumps the event loop, and
+    // by then no game timer may run.
+    zentar::QtRandom random;
+    zentar::StrikeSound sound;
+    zentar::QtClock clock;
+    zentar::QtStore store;
+    zentar::Application app({random, sound, clock, store});
     zentar::Termination termination(app);
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };
     app.start();

@@ -3,13 +3,12 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-#include "desktop/application.h"
 #include "ending/ending.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
 
-EndingView::EndingView(Application& app) : ScreenWindow(app, &Form8::QueryUnload) {
+EndingView::EndingView(ScreenHost& app) : ScreenWindow(app, &Form8::QueryUnload) {
     setWindowTitle(QStringLiteral("Ｅｎｄｉｎｇ"));
     setFixedSize(px(6555), px(5940));
     setBackground(this, {0, 0, 255});

@@ -13,7 +13,7 @@ namespace zentar {
 
 class EndingView : public ScreenWindow<QWidget, Form8> {
   public:
-    explicit EndingView(Application& app);
+    explicit EndingView(ScreenHost& app);
 
   private:
     void syncFrom(const Form8& f) override;

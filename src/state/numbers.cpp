@@ -33,11 +33,6 @@ int digitValue(QChar c) {
     return -1;
 }
 
-int sjisBytes(QChar c) {
-    const char16_t u = c.unicode();
-    return (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
-}
-
 // The value of a well-formed decimal number in ASCII, read with a decimal point
 // whatever the locale; beyond the range of a double it sticks at the largest one.
 double cNumber(const std::string& ascii) {
@@ -125,34 +120,6 @@ bool parseStoredNumber(const QString& text, double& value) {
     if (s.isEmpty() || scanDecimal(s, v) != s.size()) return false;
     value = v;
     return true;
-}
-
-int sjisByteLength(const QString& text) {
-    int bytes = 0;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (!text[i].isLowSurrogate()) bytes += sjisBytes(text[i]);
-    return bytes;
-}
-
-QString sjisTruncate(const QString& text, int maxBytes) {
-    int bytes = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        bytes += sjisBytes(text[i]);
-        if (bytes > maxBytes) break;
-        i += len;
-    }
-    return text.left(i);
-}
-
-QString halfWidth(const QString& text) {
-    constexpr char16_t kFirst = u'！', kLast = u'～';  // the full-width forms of '!' to '~'
-    constexpr char16_t kShift = kFirst - u'!';
-    QString half = text;
-    for (QChar& c : half)
-        if (c.unicode() >= kFirst && c.unicode() <= kLast) c = QChar(c.unicode() - kShift);
-    return half;
 }
 
 }  // namespace zentar

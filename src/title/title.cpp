@@ -1,8 +1,8 @@
 #include "title/title.h"
 
 #include "core/game.h"
-#include "state/numbers.h"
 #include "state/saved_game.h"
+#include "state/text.h"
 
 namespace zentar {
 

@@ -6,8 +6,7 @@
 #include <QMenuBar>
 #include <QValidator>
 
-#include "desktop/application.h"
-#include "state/numbers.h"
+#include "state/text.h"
 #include "title/title.h"
 #include "widgets/widgets.h"
 
@@ -34,7 +33,7 @@ class NameValidator : public QValidator {
 
 }  // namespace
 
-TitleView::TitleView(Application& app) : ScreenWindow(app, &Form1::QueryUnload) {
+TitleView::TitleView(ScreenHost& app) : ScreenWindow(app, &Form1::QueryUnload) {
     setWindowTitle(QStringLiteral("ゼンタル"));
     auto* client = new QWidget(this);
     client->setFixedSize(px(6750), px(5070));

@@ -14,7 +14,7 @@ namespace zentar {
 
 class TitleView : public ScreenWindow<QMainWindow, Form1> {
   public:
-    explicit TitleView(Application& app);
+    explicit TitleView(ScreenHost& app);
 
   private:
     void syncFrom(const Form1& f) override;

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <functional>
 
-#include "desktop/application.h"
+#include "widgets/screen_host.h"
 #include "widgets/view.h"
 
 namespace zentar {
@@ -13,7 +14,7 @@ namespace zentar {
 template <typename Base, typename F>
 class ScreenWindow : public Base, public View {
   public:
-    ScreenWindow(Application& app, void (F::*closeBox)()) : app_(app), closeBox_(closeBox) {}
+    ScreenWindow(ScreenHost& app, void (F::*closeBox)()) : app_(app), closeBox_(closeBox) {}
 
     QWidget* widget() override { return this; }
     void sync() override {
@@ -27,7 +28,7 @@ class ScreenWindow : public Base, public View {
     // Forwards an event to a handler of the screen, which runs when the screen takes input.
     template <typename Handler>
     void forward(Handler&& handler) {
-        app_.template deliver<F>(std::forward<Handler>(handler));
+        app_.deliver(F::kId, [&] { std::invoke(handler, *app_.game().template find<F>()); });
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -35,7 +36,7 @@ class ScreenWindow : public Base, public View {
         forward(closeBox_);
     }
 
-    Application& app_;
+    ScreenHost& app_;
 
   private:
     void (F::*closeBox_)();

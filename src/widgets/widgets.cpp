@@ -14,7 +14,7 @@
 #include <QWindow>
 #include <cmath>
 
-#include "state/numbers.h"
+#include "state/text.h"
 
 namespace zentar {
 namespace {

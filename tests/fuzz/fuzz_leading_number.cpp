@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "state/numbers.h"
+#include "state/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size) {
     const QString text = QString::fromUtf8(data, static_cast<qsizetype>(size));

@@ -19,6 +19,7 @@
 #include "country/main_screen.h"
 #include "country/shop.h"
 #include "country/training.h"
+#include "screens/screens.h"
 #include "title/title.h"
 
 using namespace zentar;
@@ -122,7 +123,7 @@ class Player {
 
   private:
     void newProgram() {
-        game_ = std::make_unique<Game>(pf_.services());
+        game_ = std::make_unique<Game>(pf_.services(), makeScreen);
         game_->attachSurface(&pf_);
     }
     Game& g() { return *game_; }

@@ -1,4 +1,4 @@
-#include "country/goods.h"
+#include "state/goods.h"
 
 namespace zentar {
 

@@ -11,19 +11,13 @@
 #include <csignal>
 
 #include "country/main_screen.h"
-#include "desktop/application.h"
 #include "desktop/termination.h"
 #include "state/saved_game.h"
+#include "window_support.h"
 
 using namespace zentar;
 
 namespace {
-
-// Points the tests' own per-user store (an organisation of their own) at `dir`.
-void storeIn(const QString& dir) {
-    QCoreApplication::setOrganizationName(QStringLiteral(ZENTAR_TEST_STORE));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir);
-}
 
 // The store the game saves into, once storeIn() has placed it.
 QSettings savedGame() {
@@ -50,7 +44,7 @@ bool waitForEnd(Application& app) {
 
 }  // namespace
 
-class QtPlatformTest : public QObject {
+class QtServicesTest : public QObject {
     Q_OBJECT
   private slots:
     // Whatever the file held before, a save that is written says so and leaves only the
@@ -134,7 +128,9 @@ class QtPlatformTest : public QObject {
         QTemporaryDir dir;
         storeIn(dir.path());
         if (!writable) writeFile(QFileInfo(savedGame().fileName()).path(), "a file, not a folder");
-        Application app;
+        QtStore store;
+        FakeDesktop fakes;
+        Application app(fakes.services(store));
         Termination termination(app);
         app.game().st.kaigyo = QStringLiteral("\r\n");
         app.game().st.newGame(QStringLiteral("終わりの国"));
@@ -155,7 +151,9 @@ class QtPlatformTest : public QObject {
     void termOnTheTitleSavesNothing() {
         QTemporaryDir dir;
         storeIn(dir.path());
-        Application app;
+        QtStore store;
+        FakeDesktop fakes;
+        Application app(fakes.services(store));
         Termination termination(app);
         app.start();
         std::raise(SIGTERM);
@@ -164,5 +162,5 @@ class QtPlatformTest : public QObject {
     }
 };
 
-QTEST_MAIN(QtPlatformTest)
-#include "test_qt_platform.moc"
+QTEST_MAIN(QtServicesTest)
+#include "test_qt_services.moc"

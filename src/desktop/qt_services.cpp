@@ -1,4 +1,4 @@
-#include "desktop/qt_platform.h"
+#include "desktop/qt_services.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
