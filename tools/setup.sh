@@ -55,3 +55,9 @@ zentar_enable_debian_sources() {
         zentar_as_root tee /etc/apt/sources.list.d/zentar-src.sources >/dev/null
     zentar_as_root apt-get update -qq
 }
+# The browser build: Debian's emscripten against a Qt for WebAssembly, the page's font cut
+# down with fonttools, the game made smaller with binaryen and brotli, and the check in
+# headless Chromium driven over its DevTools protocol.
+ZENTAR_WEB_PACKAGES=(cmake ninja-build emscripten qt6-base-dev-tools fonttools fonts-noto-cjk
+                     binaryen brotli zip python3)
+ZENTAR_BROWSER_PACKAGES=(chromium python3-websocket)

@@ -1,16 +1,12 @@
 #include "desktop/application.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
-#include <QThread>
 #include <QWindow>
-#include <algorithm>
 
 #include "battle/battle_view.h"
 #include "battle/item_chooser.h"
@@ -19,6 +15,7 @@
 #include "country/main_screen_view.h"
 #include "country/shop_view.h"
 #include "country/training_view.h"
+#include "desktop/event_loop.h"
 #include "desktop/hidden_dialogs.h"
 #include "desktop/window_placement.h"
 #include "ending/ending_view.h"
@@ -153,7 +150,7 @@ void Application::refresh() {
         for (auto& view : views_)
             if (view) view->widget()->hide();
         if (help_) help_->close();
-        QCoreApplication::exit(exitStatus());
+        endRun(exitStatus());
     }
 }
 
@@ -189,7 +186,8 @@ void Application::syncWindows() {
         if (w->isEnabled() != game_.enabled(id)) w->setEnabled(game_.enabled(id));
         view->sync();
         if (game_.visible(id) && !w->isVisible()) {
-            w->show();
+            // Shown at its own size where placed: show() would fill a browser's page.
+            w->setVisible(true);
             w->raise();
             w->activateWindow();
         } else if (!game_.visible(id) && w->isVisible()) {
@@ -317,13 +315,7 @@ void Application::deliver(ScreenId id, const std::function<void()>& handler) {
 void Application::animate(int milliseconds) {
     animating_ = true;
     syncWindows();
-    QElapsedTimer t;
-    t.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents,
-                                        std::max(1, milliseconds - int(t.elapsed())));
-        if (milliseconds > 0 && t.elapsed() < milliseconds) QThread::msleep(1);
-    } while (t.elapsed() < milliseconds);
+    pauseFor(milliseconds);
     animating_ = false;
 }
 
@@ -347,7 +339,7 @@ void Application::openHelp() {
         help_->resize(within(QSize(640, 560), frame, screen));
         help_->move(centred(help_->size().grownBy(frame), screen));
     }
-    help_->show();
+    help_->setVisible(true);
     help_->raise();
     help_->activateWindow();
 }

@@ -1,5 +1,5 @@
-// X11 window managers minimise a dialog with its window and bring it back when the dialog
-// itself is restored, as raising the game's windows does: nothing more to show.
+// The window manager here (X11's, or the page's) minimises a dialog with its window and
+// brings it back when the window is raised: nothing more to show.
 #include "desktop/hidden_dialogs.h"
 
 namespace zentar {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTime>
 
+#include "desktop/event_loop.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
@@ -53,11 +54,11 @@ Answer QtDialogues::message(const QString& text, Buttons buttons, Icon icon) {
         QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
-        box.exec();
+        waitForAnswer(box);
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    waitForAnswer(box);
     return Answer::Ok;
 }
 

@@ -1,5 +1,5 @@
-// The saved game is the registry here, written key by key in place: a save is read back
-// through a handle of its own, which reads the registry as it is now.
+// The saved game is a store written key by key in place (the registry, the page's storage):
+// a save is read back through a handle of its own, which reads the store as it is now.
 #include "desktop/qt_services.h"
 
 namespace zentar {

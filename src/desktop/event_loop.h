@@ -1,0 +1,21 @@
+// The event loop's waits and end. Waiting in the middle of a handler, for a message box's
+// answer or while an effect plays: the desktop runs a nested event loop; the browser gets
+// no turn from one, so there the game sleeps instead and the page keeps painting and
+// delivering input. A file each.
+#pragma once
+
+class QMessageBox;
+
+namespace zentar {
+
+// Shows `box` over its window and returns once the player has answered it.
+void waitForAnswer(QMessageBox& box);
+
+// Lets the windows repaint for `milliseconds`; the player's input waits meanwhile.
+void pauseFor(int milliseconds);
+
+// Ends the run of the program with `status` once the game has ended. The browser's event
+// loop never returns, so there the page is told as well.
+void endRun(int status);
+
+}  // namespace zentar

@@ -1,0 +1,192 @@
+#!/usr/bin/python3
+"""Plays the browser's site in headless Chromium over the DevTools protocol, as a player
+would by keyboard and mouse: the title, a new game answered through its box, the training
+dialog, the shop, 育成中断; then a reload, 続きから and 育成中断 again, the saved game
+read back from the page's storage both times.
+
+    check.py ADDRESS SCREENSHOTS      exits 1 with the step that failed
+"""
+import base64
+import json
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+
+import websocket
+
+WIDTH, HEIGHT = 1280, 900
+SAVED_VALUES = 208
+SHOP_LEAVE = (50, 106)  # the shop's 帰る button from the middle of the page
+
+
+class Failed(Exception):
+    pass
+
+
+class Browser:
+    def __init__(self, profile):
+        self.process = subprocess.Popen(
+            ["chromium", "--headless", "--no-sandbox", "--no-first-run", "--mute-audio",
+             "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=0",
+             f"--user-data-dir={profile}", f"--window-size={WIDTH},{HEIGHT}", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        port_file = pathlib.Path(profile, "DevToolsActivePort")
+        wait_for(20, port_file.exists, "Chromium did not start")
+        port = port_file.read_text().split()[0]
+        pages = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
+        page = next(p for p in pages if p["type"] == "page")
+        self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
+        self.next_id = 0
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == self.next_id:
+                if "error" in message:
+                    raise Failed(f"{method}: {message['error']}")
+                return message["result"]
+
+    def evaluate(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True)
+        return result["result"].get("value")
+
+    def key(self, key, code=None, vk=0, text="", modifiers=0):
+        base = {"key": key, "code": code or key, "windowsVirtualKeyCode": vk,
+                "nativeVirtualKeyCode": vk, "modifiers": modifiers}
+        self.call("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", text=text,
+                  **base)
+        self.call("Input.dispatchKeyEvent", type="keyUp", **base)
+        time.sleep(0.3)
+
+    def type(self, word):
+        for c in word:
+            self.key(c, "Key" + c.upper(), ord(c.upper()), text=c)
+
+    def screenshot(self, path):
+        data = self.call("Page.captureScreenshot", format="png")["data"]
+        pathlib.Path(path).write_bytes(base64.b64decode(data))
+        return data
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+def wait_for(seconds, condition, failure):
+    until = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > until:
+            raise Failed(failure)
+        time.sleep(0.1)
+
+
+F1, F2 = ("F1", "F1", 112), ("F2", "F2", 113)
+ENTER = ("Enter", "Enter", 13)
+ESCAPE = ("Escape", "Escape", 27)
+CTRL = 2
+
+SAVED = """(() => { const s = {};
+  for (let i = 0; i < localStorage.length; ++i) {
+    const k = localStorage.key(i);
+    if (k.includes("zentar") && k.includes("velmora")) s[k] = localStorage.getItem(k); }
+  return s; })()"""
+
+
+def check(address, shots):
+    profile = tempfile.mkdtemp()
+    browser = Browser(profile)
+    step = [0]
+
+    def shot(name):
+        step[0] += 1
+        return browser.screenshot(f"{shots}/{step[0]:02d}-{name}.png")
+
+    def changes(before, seconds, failure, name):
+        # The game draws on a canvas: a step shows by the picture changing.
+        wait_for(seconds, lambda: shot(name) != before, failure)
+        return shot(name)
+
+    def start():
+        started = time.monotonic()
+        browser.call("Page.navigate", url=address)
+        wait_for(30, lambda: browser.evaluate("typeof qtLoader !== 'undefined' && "
+                                              "qtLoader.status") == "Running",
+                 "the page did not start the game")
+        time.sleep(1)  # the title's first paint
+        return time.monotonic() - started
+
+    def quit_and_read(failure):
+        browser.key(*F1, modifiers=CTRL)  # 育成中断: saves, then ends
+        wait_for(20, lambda: browser.evaluate(
+            "!document.getElementById('ended').hidden"), failure)
+        shot("ended")
+        saved = browser.evaluate(SAVED)
+        if len(saved) != SAVED_VALUES:
+            raise Failed(f"the page's storage holds {len(saved)} values of the saved game, "
+                         f"not {SAVED_VALUES}")
+        return saved
+
+    try:
+        browser.call("Page.enable")
+        loaded = start()
+        title = shot("title")
+        browser.type("Zentar")
+        browser.key(*F2, modifiers=CTRL)  # はじめから
+        question = changes(title, 10, "no box after はじめから", "new-game-box")
+        browser.key(*ENTER)  # はい
+        main = changes(question, 10, "no main screen after the new game", "main")
+        browser.key(*F1)  # 命令: the training dialog
+        training = changes(main, 10, "no training dialog", "training")
+        browser.key(*ESCAPE)
+        main = changes(training, 10, "the training dialog did not close", "main-again")
+        browser.key(*F2)  # 仕入: the main screen closes and saves, the shop opens
+        shop = changes(main, 10, "no shop", "shop")
+        if len(browser.evaluate(SAVED)) != SAVED_VALUES:
+            raise Failed("going shopping did not save the game")
+        leave_shop(browser)
+        changes(shop, 10, "the shop did not close", "main-after-shop")
+        first = quit_and_read("the page did not end after 育成中断")
+
+        again = start()
+        title = shot("title-after-reload")
+        # The title's window takes the function keys once it has had a first key.
+        browser.type("a")
+        browser.key(*F2)  # 続きから
+        changes(title, 10, "no main screen after 続きから", "continued")
+        second = quit_and_read("the page did not end after 育成中断 of the continued game")
+        if second != first:
+            raise Failed("the continued game did not save what was saved before")
+        print(f"web check: title {loaded:.1f} s after navigation ({again:.1f} s after a reload);"
+              f" new game, training, shop, 育成中断; reload, 続きから: {len(second)} values"
+              " kept in the page's storage")
+    finally:
+        browser.close()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+def leave_shop(browser):
+    # A click on 帰る, where the shop, centred in the page, shows it.
+    box = browser.evaluate("(() => { const r = document.getElementById('game')"
+                           ".getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; })()")
+    x, y = box[0] + box[2] / 2 + SHOP_LEAVE[0], box[1] + box[3] / 2 + SHOP_LEAVE[1]
+    for kind in ("mousePressed", "mouseReleased"):
+        browser.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+
+
+def main():
+    try:
+        check(sys.argv[1], sys.argv[2])
+    except Failed as failure:
+        print(f"web check FAILED: {failure} (screenshots in {sys.argv[2]})", file=sys.stderr)
+        sys.exit(1)
+
+
+if __name__ == "__main__":
+    main()

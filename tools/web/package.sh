@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Makes the browser's site: build/web/site/, the page and the files it loads, and the same
+# files in build/web/zentar-<version>-web.zip, for any static web server. Built here with
+# Debian's emscripten against a Qt for WebAssembly: ZENTAR_QT_WASM names one (a prefix, or
+# its tarball); without it, Qt is built once from Debian's source packages into
+# ~/.cache/zentar (about a quarter of an hour).
+set -euo pipefail
+ZENTAR_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
+cd "$ZENTAR_ROOT"
+source tools/setup.sh
+source tools/web/qt.sh
+start=$SECONDS
+zentar_install_packages "${ZENTAR_WEB_PACKAGES[@]}"
+
+version="$(sed -n 's/^project(zentar VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+name="zentar-$version-web"
+out="build/web"
+site="$out/site"
+qt="$(zentar_qt_wasm)"
+zentar_web_environment
+"$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$out/game" -j"${ZENTAR_JOBS:-2}" --target zentar
+
+rm -rf "$site" "$out/$name.zip"
+mkdir -p "$site"
+# The game, made smaller once more now that the whole program is known.
+wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
+    "$out/game/zentar.wasm" -o "$site/zentar.wasm"
+cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
+sed "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" tools/web/index.html >"$site/index.html"
+
+# The licences: the game's, and Qt's (LGPL-3.0) with where its source is.
+cp LICENSE "$site/LICENSE.txt"
+mkdir -p "$site/licenses"
+cp -r "$qt/share/licenses" "$site/licenses/qt"
+files="$(cd "$site/licenses/qt" && for f in *; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
+sed "s|@FILES@|$files|" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
+
+# Compressed beside the plain files, for a server that sends them so (serve.sh does).
+for file in "$site/zentar.wasm" "$site/zentar.js" "$site/qtloader.js" "$site/index.html"; do
+    gzip -9 -k -n "$file"
+    brotli -q 11 -k "$file"
+done
+
+(cd "$out" && rm -rf "$name" && cp -r site "$name" && zip -qr9 "$name.zip" "$name" && rm -rf "$name")
+size() { du -k --apparent-size "$@" | awk '{s += $1} END {print s}'; }
+echo "$site: game $(size "$site/zentar.wasm") KiB, sent as brotli" \
+     "$(size "$site"/{zentar.wasm,zentar.js,qtloader.js,index.html}.br) KiB"
+echo "$out/$name.zip: $(size "$out/$name.zip") KiB, made in $((SECONDS - start)) s"

@@ -1,0 +1,26 @@
+# The browser build (Qt for WebAssembly), included from the top CMakeLists.txt once
+# zentar_ui exists: the game's Japanese font as a subset made here, and the program as
+# Qt's page makes it (zentar.html, zentar.js, zentar.wasm, qtloader.js).
+
+# Every character of the game's texts and any a player can type into a name, drawn from
+# Noto Sans CJK JP. Horizontal text needs none of the font's layout features, which would
+# pull in thousands of glyph variants.
+set(ZENTAR_CJK_FONT /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc)
+set(ZENTAR_WEB_FONT_DIR ${PROJECT_BINARY_DIR}/web-font)
+file(GLOB_RECURSE ZENTAR_TEXT_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp
+     ${PROJECT_SOURCE_DIR}/src/*.h ${PROJECT_SOURCE_DIR}/assets/help/*)
+add_custom_command(
+  OUTPUT ${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf
+  COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/font_text.py ${PROJECT_SOURCE_DIR}
+          > ${ZENTAR_WEB_FONT_DIR}/characters.txt
+  COMMAND pyftsubset ${ZENTAR_CJK_FONT} --font-number=0
+          --text-file=${ZENTAR_WEB_FONT_DIR}/characters.txt --no-hinting --layout-features=
+          --drop-tables+=VORG,vhea,vmtx --output-file=${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/font_text.py ${ZENTAR_TEXT_SOURCES}
+  COMMENT "Making the page's Japanese font")
+file(MAKE_DIRECTORY ${ZENTAR_WEB_FONT_DIR})
+set_source_files_properties(${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf PROPERTIES GENERATED ON)
+qt_add_resources(zentar_ui zentar_web_font PREFIX /fonts BASE ${ZENTAR_WEB_FONT_DIR}
+                 FILES ${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf)
+
+qt_add_executable(zentar src/desktop/main.cpp)
