@@ -25,6 +25,7 @@ class CrashSafeSaveTest : public QObject {
             child.setProcessEnvironment(env);
             child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/save_child"));
             QVERIFY(child.waitForStarted());
+            QVERIFY(child.waitForReadyRead(30000));
             QTest::qWait(10 + dice.bounded(120));
             child.kill();  // SIGKILL: no chance to tidy up
             QVERIFY(child.waitForFinished());
