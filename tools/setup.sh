@@ -61,3 +61,32 @@ zentar_enable_debian_sources() {
 ZENTAR_WEB_PACKAGES=(cmake ninja-build emscripten qt6-base-dev-tools fonttools fonts-noto-cjk
                      binaryen brotli zip python3)
 ZENTAR_BROWSER_PACKAGES=(chromium python3-websocket)
+
+# Prints the prefix of a Qt made for another platform (PLATFORM: windows or web, KIND: mingw
+# or wasm), as the variable named VARIABLE gives it: a prefix, or its tarball unpacked under
+# build/PLATFORM/qt; with the variable unset, one built from Debian's sources by
+# tools/PLATFORM/build-qt.sh into the user's cache, once.
+zentar_qt_prefix() {
+    local platform=$1 kind=$2 variable=$3
+    local given="${!variable:-}"
+    if [ -z "$given" ]; then
+        local cache="${XDG_CACHE_HOME:-$HOME/.cache}/zentar/qt6-$kind-$ZENTAR_QT_VERSION"
+        "$ZENTAR_ROOT/tools/$platform/build-qt.sh" "$cache" >&2
+        echo "$cache"
+    elif [ -d "$given" ]; then
+        realpath "$given"
+    elif [ -f "$given" ]; then
+        local unpacked="$ZENTAR_ROOT/build/$platform/qt"
+        local stamp="$unpacked/.from"
+        if [ "$(cat "$stamp" 2>/dev/null)" != "$(realpath "$given") $(stat -c %Y "$given")" ]; then
+            echo "Unpacking $given" >&2
+            rm -rf "$unpacked" && mkdir -p "$unpacked"
+            tar -xzf "$given" -C "$unpacked"
+            echo "$(realpath "$given") $(stat -c %Y "$given")" >"$stamp"
+        fi
+        dirname "$(echo "$unpacked"/*/lib/cmake/Qt6/qt.toolchain.cmake)" | sed 's:/lib/cmake/Qt6$::'
+    else
+        echo "$variable=$given is neither a folder nor a tarball" >&2
+        return 1
+    fi
+}

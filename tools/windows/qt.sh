@@ -3,30 +3,9 @@
 ZENTAR_QT_VERSION=6.4.2
 
 # Prints the prefix of the Qt for MinGW: ZENTAR_QT_MINGW (a prefix, or the tarball of
-# one, unpacked under build/windows), else one built from Debian's sources into the
-# user's cache, once.
+# one), else one built from Debian's sources into the user's cache, once.
 zentar_qt_mingw() {
-    local given="${ZENTAR_QT_MINGW:-}"
-    if [ -z "$given" ]; then
-        local cache="${XDG_CACHE_HOME:-$HOME/.cache}/zentar/qt6-mingw-$ZENTAR_QT_VERSION"
-        "$ZENTAR_ROOT/tools/windows/build-qt.sh" "$cache" >&2
-        echo "$cache"
-    elif [ -d "$given" ]; then
-        echo "$(realpath "$given")"
-    elif [ -f "$given" ]; then
-        local unpacked="$ZENTAR_ROOT/build/windows/qt"
-        local stamp="$unpacked/.from"
-        if [ "$(cat "$stamp" 2>/dev/null)" != "$(realpath "$given") $(stat -c %Y "$given")" ]; then
-            echo "Unpacking $given" >&2
-            rm -rf "$unpacked" && mkdir -p "$unpacked"
-            tar -xzf "$given" -C "$unpacked"
-            echo "$(realpath "$given") $(stat -c %Y "$given")" >"$stamp"
-        fi
-        dirname "$(echo "$unpacked"/*/lib/cmake/Qt6/qt.toolchain.cmake)" | sed 's:/lib/cmake/Qt6$::'
-    else
-        echo "ZENTAR_QT_MINGW=$given is neither a folder nor a tarball" >&2
-        return 1
-    fi
+    zentar_qt_prefix windows mingw ZENTAR_QT_MINGW
 }
 
 # Prints the folders of the DLLs a program built for Windows loads: Qt's, then the
