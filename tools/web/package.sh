@@ -44,6 +44,7 @@ done
 
 (cd "$out" && rm -rf "$name" && cp -r site "$name" && zip -qr9 "$name.zip" "$name" && rm -rf "$name")
 size() { du -k --apparent-size "$@" | awk '{s += $1} END {print s}'; }
-echo "$site: game $(size "$site/zentar.wasm") KiB, sent as brotli" \
-     "$(size "$site"/{zentar.wasm,zentar.js,qtloader.js,index.html}.br) KiB"
+sent() { size "$site"/{zentar.wasm,zentar.js,qtloader.js,index.html}."$1"; }
+echo "$site: game $(size "$site/zentar.wasm") KiB; the page sent as brotli $(sent br) KiB," \
+     "as gzip $(sent gz) KiB"
 echo "$out/$name.zip: $(size "$out/$name.zip") KiB, made in $((SECONDS - start)) s"

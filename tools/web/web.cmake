@@ -24,3 +24,9 @@ qt_add_resources(zentar_ui zentar_web_font PREFIX /fonts BASE ${ZENTAR_WEB_FONT_
                  FILES ${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf)
 
 qt_add_executable(zentar src/desktop/main.cpp)
+
+# Left out of the page, which it would only make heavier: the image formats (the pictures
+# are PNG, which Qt reads itself), TLS (the game opens no connection), and Qt's fallback
+# fonts, DejaVu and Vera, 1 MB never drawn, since every text takes the game's font.
+qt_import_plugins(zentar EXCLUDE_BY_TYPE imageformats tls)
+set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1 PROPERTY IMPORTED_OBJECTS_RELEASE "")
