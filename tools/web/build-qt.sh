@@ -8,43 +8,20 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 ZENTAR_ROOT="$(cd "$here/../.." && pwd)"
 source "$here/../setup.sh"
+source "$here/../qt_source.sh"
 source "$here/qt.sh"
 prefix="$(realpath -m "$1")"
 work="$prefix.work"
 jobs="${ZENTAR_JOBS:-2}"
 [ -f "$prefix/.complete" ] && exit 0
 
-step() { echo "[$(date +%T)] $*"; }
-# Runs a long step into a log of its own; shows the log's end when it fails.
-logged() {
-    local log="$work/$1.log"
-    shift
-    "$@" >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "failed: see $log" >&2; return 1; }
-}
-
 zentar_install_packages "${ZENTAR_WEB_PACKAGES[@]}" "${ZENTAR_QT_SOURCE_PACKAGES[@]}"
-zentar_enable_debian_sources
 zentar_web_environment
-mkdir -p "$work"
-cd "$work"
-
-for package in qt6-base qt6-multimedia; do
-    if ! compgen -G "$package-6.4.2*/" >/dev/null; then
-        step "fetching the source of $package"
-        apt-get source -qq "$package" >/dev/null
-    fi
-done
-base_src="$(echo "$work"/qt6-base-6.4.2*/)"
-mm_src="$(echo "$work"/qt6-multimedia-6.4.2*/)"
+zentar_qt_sources
 # qtmultimedia compiles its shaders with the host's tools, as for Windows.
-shaders="$here/../windows/qtmultimedia-host-shadertools.patch"
-if patch -d "$mm_src" -p1 -N --dry-run -s <"$shaders" >/dev/null 2>&1; then
-    patch -d "$mm_src" -p1 -N -s <"$shaders"
-fi
-
-host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix"
-         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF)
+apply_once "$mm_src" "$here/../windows/qtmultimedia-host-shadertools.patch"
+zentar_host_qt
+cd "$work"
 
 step "configuring qtbase"
 logged qtbase-configure cmake -S "$base_src" -B "$work/build-qtbase" -G Ninja \

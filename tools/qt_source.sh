@@ -1,0 +1,41 @@
+# Shared by tools/windows/build-qt.sh and tools/web/build-qt.sh, which build a Qt for
+# another platform from Debian 12's source packages. Sourced after tools/setup.sh, with
+# `prefix` (where the Qt goes) and `work` (its sources, build trees and logs) set.
+
+step() { echo "[$(date +%T)] $*"; }
+
+# Runs a long step into a log of its own; shows the log's end when it fails.
+logged() {
+    local log="$work/$1.log"
+    shift
+    "$@" >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "failed: see $log" >&2; return 1; }
+}
+
+# Fetches the sources of qtbase and qtmultimedia into `work` once, with Debian's patches
+# applied, and names their folders in `base_src` and `mm_src`.
+zentar_qt_sources() {
+    zentar_enable_debian_sources
+    mkdir -p "$work"
+    local package
+    for package in qt6-base qt6-multimedia; do
+        if ! compgen -G "$work/$package-6.4.2*/" >/dev/null; then
+            step "fetching the source of $package"
+            (cd "$work" && apt-get source -qq "$package" >/dev/null)
+        fi
+    done
+    base_src="$(echo "$work"/qt6-base-6.4.2*/)"
+    mm_src="$(echo "$work"/qt6-multimedia-6.4.2*/)"
+}
+
+# Applies the patch file PATCH to the sources in SOURCE, unless it is in already.
+apply_once() {
+    patch -d "$1" -p1 -N --dry-run -s <"$2" >/dev/null 2>&1 || return 0
+    patch -d "$1" -p1 -N -s <"$2"
+}
+
+# What every Qt module's build is given: the host's Qt tools, a release into `prefix`.
+zentar_host_qt() {
+    host_qt=(-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+             -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix"
+             -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF)
+}
