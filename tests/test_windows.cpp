@@ -201,6 +201,7 @@ class WindowsTest : public QObject {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("育成内容"));
         QCOMPARE(dialog->windowHandle()->transientParent(), main->windowHandle());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));  // a fixed size
         QVERIFY(!main->isEnabled());
         QVERIFY(dialog->isEnabled());
         QCOMPARE(cutTexts(dialog), QStringList{});

@@ -14,7 +14,13 @@ namespace zentar {
 template <typename Base, typename F>
 class ScreenWindow : public Base, public View {
   public:
-    ScreenWindow(ScreenHost& app, void (F::*closeBox)()) : app_(app), closeBox_(closeBox) {}
+    // A window of fixed size, so with nothing to maximise; a dialog takes its own buttons.
+    ScreenWindow(ScreenHost& app, void (F::*closeBox)())
+        : Base(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint),
+          app_(app),
+          closeBox_(closeBox) {}
 
     QWidget* widget() override { return this; }
     void sync() override {
