@@ -1,4 +1,4 @@
-// The event loop's waits and end. Waiting in the middle of a handler, for a message box's
+// The event loop's waits, its input and its end. Waiting in the middle of a handler, for a message box's
 // answer or while an effect plays: the desktop runs a nested event loop; the browser gets
 // no turn from one, so there the game sleeps instead and the page keeps painting and
 // delivering input. A file each.
@@ -13,6 +13,10 @@ void waitForAnswer(QMessageBox& box);
 
 // Lets the windows repaint for `milliseconds`; the player's input waits meanwhile.
 void pauseFor(int milliseconds);
+
+// Starts handing text composed with an input method (kana to kanji, for a name) to the
+// focused text box. The desktop's Qt does so itself; the browser's sees only the keys.
+void deliverComposedText();
 
 // Ends the run of the program with `status` once the game has ended. The browser's event
 // loop never returns, so there the page is told as well.

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "desktop/application.h"
+#include "desktop/event_loop.h"
 #include "desktop/qt_services.h"
 #include "desktop/single_instance.h"
 #include "desktop/strike_sound.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     }
     if (!instance.problem().isEmpty()) tell(instance.problem());
     QApplication::setQuitOnLastWindowClosed(false);
+    zentar::deliverComposedText();
     // The services outlive the windows: closing the sound stream pumps the event loop, and
     // by then no game timer may run.
     zentar::QtRandom random;
