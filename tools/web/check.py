@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Plays the browser's site in headless Chromium over the DevTools protocol, as a player
-would by keyboard and mouse: the title, a new game answered through its box, the training
+would by keyboard and mouse: the title with a name typed and composed with an input
+method, a new game answered through its box, the training
 dialog, the shop, 育成中断; then a reload, 続きから and 育成中断 again, the saved game
 read back from the page's storage both times.
 
@@ -22,6 +23,8 @@ import websocket
 WIDTH, HEIGHT = 1280, 900
 SAVED_VALUES = 208
 SHOP_LEAVE = (50, 106)  # the shop's 帰る button from the middle of the page
+NAME, COMPOSING = "Zen王", "おう"  # the last letter composed from COMPOSING
+SAVED_NAME = "qt-v0-zentar-zentar-velmora/name0"
 
 
 class Failed(Exception):
@@ -68,6 +71,17 @@ class Browser:
     def type(self, word):
         for c in word:
             self.key(c, "Key" + c.upper(), ord(c.upper()), text=c)
+
+    def compose(self, composing):
+        # An input method's composition, letter by letter; insert() then puts in the choice.
+        for end in range(1, len(composing) + 1):
+            self.call("Input.imeSetComposition", text=composing[:end], selectionStart=end,
+                      selectionEnd=end)
+            time.sleep(0.2)
+
+    def insert(self, text):
+        self.call("Input.insertText", text=text)
+        time.sleep(0.3)
 
     def screenshot(self, path):
         data = self.call("Page.captureScreenshot", format="png")["data"]
@@ -137,7 +151,12 @@ def check(address, shots):
         browser.call("Page.enable")
         loaded = start()
         title = shot("title")
-        browser.type("Zentar")
+        # A name typed in part and composed in part with an input method, as a player would.
+        browser.type(NAME[:-1])
+        typed = shot("name-typed")
+        browser.compose(COMPOSING)
+        changes(typed, 10, "the text being composed did not show in the name box", "composing")
+        browser.insert(NAME[-1])
         browser.key(*F2, modifiers=CTRL)  # はじめから
         question = changes(title, 10, "no box after はじめから", "new-game-box")
         browser.key(*ENTER)  # はい
@@ -148,23 +167,22 @@ def check(address, shots):
         main = changes(training, 10, "the training dialog did not close", "main-again")
         browser.key(*F2)  # 仕入: the main screen closes and saves, the shop opens
         shop = changes(main, 10, "no shop", "shop")
-        if len(browser.evaluate(SAVED)) != SAVED_VALUES:
-            raise Failed("going shopping did not save the game")
+        if browser.evaluate(SAVED).get(SAVED_NAME) != NAME:
+            raise Failed(f"going shopping did not save the game under the name {NAME}")
         leave_shop(browser)
         changes(shop, 10, "the shop did not close", "main-after-shop")
         first = quit_and_read("the page did not end after 育成中断")
 
         again = start()
         title = shot("title-after-reload")
-        # The title's window takes the function keys once it has had a first key.
-        browser.type("a")
         browser.key(*F2)  # 続きから
         changes(title, 10, "no main screen after 続きから", "continued")
         second = quit_and_read("the page did not end after 育成中断 of the continued game")
         if second != first:
             raise Failed("the continued game did not save what was saved before")
         print(f"web check: title {loaded:.1f} s after navigation ({again:.1f} s after a reload);"
-              f" new game, training, shop, 育成中断; reload, 続きから: {len(second)} values"
+              f" a composed name, new game, training, shop, 育成中断; reload, 続きから:"
+              f" {len(second)} values"
               " kept in the page's storage")
     finally:
         browser.close()
