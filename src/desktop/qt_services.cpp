@@ -70,8 +70,10 @@ QtStore::QtStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                 QCoreApplication::applicationName()) {
     settings_.allKeys();               // reads the whole file now, so that a fault in it shows here
-    QFile file(settings_.fileName());  // the registry is no file: nothing to check there
-    if (file.open(QIODevice::ReadOnly)) check_ = checkIni(file.readAll(), kSection);
+    // The registry and the page's storage are no file: nothing to check there.
+    QFile file(settings_.fileName());
+    if (!file.fileName().isEmpty() && file.open(QIODevice::ReadOnly))
+        check_ = checkIni(file.readAll(), kSection);
 }
 
 bool QtStore::contains(const QString& key) {
