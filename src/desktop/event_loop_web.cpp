@@ -16,9 +16,11 @@ namespace {
 
 constexpr int kFrameMs = 16;  // one frame of the page
 
-// The page no longer shows a game: it says that the game has ended and offers a new one.
+// The page no longer shows a game: it says that the game has ended and offers a new one,
+// and another tab may play now.
 // clang-format off
 EM_JS(void, showEnded, (), {
+    if (Module.zentarReleaseTab) Module.zentarReleaseTab();
     if (window.zentarShowEnd) zentarShowEnd("ゼンタルを終了しました。", true);
 });
 // clang-format on

@@ -1,6 +1,6 @@
 // One game at a time in the browser: the tabs of the page share one saved game, so the
-// first tab holds a lock of the browser's (Web Locks) for as long as it lives, and a later
-// tab tells the player the game is open elsewhere and starts nothing.
+// first tab holds a lock of the browser's (Web Locks) while it plays, and a later
+// tab tells the player the game is open elsewhere, starts nothing, and offers to try again.
 #include <emscripten.h>
 
 #include "desktop/single_instance.h"
@@ -15,14 +15,15 @@ EM_ASYNC_JS(int, takeTabLock, (), {
     return await new Promise(function(resolve) {
         navigator.locks.request("zentar", {ifAvailable: true}, function(lock) {
             resolve(lock ? 1 : 0);
-            if (lock) return new Promise(function() {});  // held while the tab lives
+            // Held while the tab plays; the game lets it go when it ends.
+            if (lock) return new Promise(function(release) { Module.zentarReleaseTab = release; });
         });
     });
 });
 
 EM_JS(void, showOpenElsewhere, (), {
     if (window.zentarShowEnd)
-        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。", false);
+        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。", true);
 });
 // clang-format on
 
