@@ -27,6 +27,7 @@ mkdir -p "$site"
 wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
 cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
+cp assets/icons/zentar-32.png "$site/zentar.png"
 sed "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" tools/web/index.html >"$site/index.html"
 
 # The licences: the game's, and Qt's (LGPL-3.0) with where its source is.
