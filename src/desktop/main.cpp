@@ -36,7 +36,6 @@ int main(int argc, char** argv) {
     }
     if (!instance.problem().isEmpty()) tell(instance.problem());
     QApplication::setQuitOnLastWindowClosed(false);
-    zentar::deliverComposedText();
     // The services outlive the windows: closing the sound stream pumps the event loop, and
     // by then no game timer may run.
     zentar::QtRandom random;
@@ -45,6 +44,7 @@ int main(int argc, char** argv) {
     zentar::QtStore store;
     zentar::Application app({random, sound, clock, store});
     zentar::Termination termination(app);
+    zentar::routeKeyboard(app);
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };
     app.start();
     return QApplication::exec();

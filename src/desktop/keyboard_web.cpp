@@ -1,19 +1,28 @@
-// Names typed with an input method in the browser. The game draws on a canvas, and a
-// browser composes text only in an editable field, so while a text box of the game has the
-// focus, the keyboard goes to a field of the page kept out of sight beside it: what the
-// player composes there reaches the text box as the desktop's input method would send
-// it, and every other key goes on to the game as if typed on the canvas.
+// The keyboard in the browser, which has no window system to route it.
+//
+// The window the player was using takes the keyboard back when another closes, and a box
+// waiting for its answer keeps it when the player clicks the window behind.
+//
+// Names typed with an input method: the game draws on a canvas, and a browser composes
+// text only in an editable field, so while a text box of the game has the focus, the
+// keyboard goes to a field of the page kept out of sight beside it. What the player
+// composes there reaches the text box as the desktop's input method would send it, and
+// every other key goes on to the game as if typed on the canvas.
 #include <emscripten.h>
 #include <emscripten/bind.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QTextCharFormat>
+#include <QTimer>
+#include <QWidget>
 #include <QWindow>
 #include <string>
 
+#include "desktop/application.h"
 #include "desktop/event_loop.h"
 
 namespace zentar {
@@ -114,12 +123,43 @@ void followFocus() {
     useTextField(true, at.x(), at.y(), cursor.height());
 }
 
+// Gives the keyboard back to the window the player was using when no window shown has it,
+// or one that a box waiting for its answer stands over: once the window that had it has
+// gone, or the click that took it has ended.
+void giveKeyboardBack(Application& app) {
+    QTimer::singleShot(0, &app, [&app] {
+        const QWindow* focus = QGuiApplication::focusWindow();
+        const QWidget* box = QApplication::activeModalWidget();
+        if (!focus || !focus->isVisible() || (box && focus != box->windowHandle()))
+            app.raiseActiveWindow();
+    });
+}
+
+// Sees every window that hides, which the page's Qt does not report as a change of focus.
+class KeyboardKeeper : public QObject {
+  public:
+    explicit KeyboardKeeper(Application& app) : QObject(&app), app_(app) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow())
+            giveKeyboardBack(app_);
+        return false;
+    }
+
+  private:
+    Application& app_;
+};
+
 }  // namespace
 
-void deliverComposedText() {
+void routeKeyboard(Application& app) {
+    qApp->installEventFilter(new KeyboardKeeper(app));
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &app,
+                     [&app] { giveKeyboardBack(app); });
     makeTextField();
-    QObject::connect(qApp, &QGuiApplication::focusObjectChanged, qApp, &followFocus);
-    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, qApp,
+    QObject::connect(qApp, &QGuiApplication::focusObjectChanged, &app, &followFocus);
+    QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, &app,
                      &followFocus);
 }
 
