@@ -39,3 +39,16 @@ zentar_host_qt() {
              -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix"
              -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF)
 }
+
+# Puts the licence texts of qtbase and qtmultimedia, with Debian's copyright files, into
+# `prefix`/share/licenses, a folder a module, for the packages that ship this Qt.
+zentar_qt_licenses() {
+    local module source
+    for module in qtbase qtmultimedia; do
+        source="$base_src"
+        [ "$module" = qtmultimedia ] && source="$mm_src"
+        mkdir -p "$prefix/share/licenses/$module"
+        cp "$source"/LICENSES/*.txt "$prefix/share/licenses/$module/"
+        cp "$source/debian/copyright" "$prefix/share/licenses/$module/copyright"
+    done
+}

@@ -45,5 +45,6 @@ step "building qtmultimedia"
 logged qtmultimedia-build cmake --build "$work/build-qtmultimedia" -j"$jobs"
 logged qtmultimedia-install cmake --install "$work/build-qtmultimedia"
 
+zentar_qt_licenses
 touch "$prefix/.complete"
 step "Qt for WebAssembly is ready in $prefix"

@@ -34,7 +34,8 @@ sed "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" tools/web/index.html >"$
 cp LICENSE "$site/LICENSE.txt"
 mkdir -p "$site/licenses"
 cp -r "$qt/share/licenses" "$site/licenses/qt"
-files="$(cd "$site/licenses/qt" && for f in *; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
+files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
+         while read -r f; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
 sed "s|@FILES@|$files|" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).

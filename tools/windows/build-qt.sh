@@ -61,5 +61,6 @@ logged qtmultimedia-build cmake --build "$work/build-qtmultimedia" -j"$jobs"
 logged qtmultimedia-install cmake --install "$work/build-qtmultimedia"
 
 find "$prefix" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+zentar_qt_licenses
 touch "$prefix/.complete"
 step "Qt for MinGW is ready in $prefix"
