@@ -104,11 +104,13 @@ EM_JS(void, useTextField, (bool wanted, int x, int y, int height), {
 });
 // clang-format on
 
+// Whether the focus is on a box the player types into; a read-only text, such as the
+// main screen's report, keeps the keyboard on the canvas, where the page stays idle.
 bool takesText(QObject* focus) {
     if (!focus) return false;
-    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImReadOnly);
     QCoreApplication::sendEvent(focus, &query);
-    return query.value(Qt::ImEnabled).toBool();
+    return query.value(Qt::ImEnabled).toBool() && !query.value(Qt::ImReadOnly).toBool();
 }
 
 void followFocus() {
