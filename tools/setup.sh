@@ -62,6 +62,14 @@ ZENTAR_WEB_PACKAGES=(cmake ninja-build emscripten qt6-base-dev-tools fonttools f
                      binaryen brotli zip python3)
 ZENTAR_BROWSER_PACKAGES=(chromium python3-websocket)
 
+# Has VARIABLE name the prebuilt Qt for PLATFORM (of KIND) kept beside the checkout in
+# ../shared, when one is there and none is named yet: the checks take it over a build.
+zentar_prefer_shared_qt() {
+    local platform=$1 kind=$2 variable=$3
+    local prebuilt="$ZENTAR_ROOT/../shared/$platform/qt6-$kind-$ZENTAR_QT_VERSION.tar.gz"
+    if [ -z "${!variable:-}" ] && [ -f "$prebuilt" ]; then export "$variable=$prebuilt"; fi
+}
+
 # Prints the prefix of a Qt made for another platform (PLATFORM: windows or web, KIND: mingw
 # or wasm), as the variable named VARIABLE gives it: a prefix, or its tarball unpacked under
 # build/PLATFORM/qt; with the variable unset, one built from Debian's sources by

@@ -11,8 +11,7 @@ source tools/setup.sh
 source tools/web/qt.sh
 start=$SECONDS
 zentar_install_packages "${ZENTAR_WEB_PACKAGES[@]}" "${ZENTAR_BROWSER_PACKAGES[@]}"
-prebuilt="$ZENTAR_ROOT/../shared/web/qt6-wasm-$ZENTAR_QT_VERSION.tar.gz"
-if [ -z "${ZENTAR_QT_WASM:-}" ] && [ -f "$prebuilt" ]; then export ZENTAR_QT_WASM="$prebuilt"; fi
+zentar_prefer_shared_qt web wasm ZENTAR_QT_WASM
 ./tools/web/package.sh
 
 scratch="$(mktemp -d)"

@@ -12,8 +12,7 @@ source tools/setup.sh
 source tools/windows/qt.sh
 start=$SECONDS
 zentar_install_packages "${ZENTAR_WINDOWS_PACKAGES[@]}" "${ZENTAR_WINE_PACKAGES[@]}"
-prebuilt="$ZENTAR_ROOT/../shared/windows/qt6-mingw-$ZENTAR_QT_VERSION.tar.gz"
-if [ -z "${ZENTAR_QT_MINGW:-}" ] && [ -f "$prebuilt" ]; then export ZENTAR_QT_MINGW="$prebuilt"; fi
+zentar_prefer_shared_qt windows mingw ZENTAR_QT_MINGW
 ./tools/windows/package.sh
 qt="$(zentar_qt_mingw)"
 
