@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, fuzzes the number reader and the saved-game loader for a
-# short fixed time, then builds with the tests under AddressSanitizer and UBSan and
-# runs the whole suite headless. Any sanitizer report fails the run.
+# Installs what is missing, builds with the tests under AddressSanitizer and UBSan, fuzzes
+# the number reader, the saved-game loader and the saved game's file check for a short
+# fixed time each, then runs the whole suite headless. Any sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./tools/setup.sh
@@ -19,7 +19,7 @@ export XDG_CONFIG_HOME="$scratch/config"
 
 cmake -S tests/fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/fuzz -j"$(nproc)"
-for target in leading_number saved_game; do
+for target in leading_number saved_game ini_check; do
     seeds="tests/fuzz/corpus/${target/leading_number/numbers}"
     mkdir -p "$scratch/$target"
     echo "fuzzing $target for 15 s"

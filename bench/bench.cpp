@@ -11,15 +11,16 @@
 #include <functional>
 #include <vector>
 
+#include "app/application.h"
+#include "app/qt_services.h"
+#include "app/strike_sound.h"
 #include "battle/battle.h"
 #include "battle/effects_view.h"
 #include "battle/field_view.h"
 #include "battle_support.h"
 #include "country/main_screen.h"
-#include "desktop/application.h"
-#include "desktop/qt_services.h"
-#include "desktop/strike_sound.h"
 #include "fake_platform.h"
+#include "platform/saved_game_store.h"
 #include "state/saved_game.h"
 #include "widgets/pictures.h"
 
@@ -47,13 +48,13 @@ void report(const char* what, double micros, const char* goal = "") {
 void saveAndLoad() {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QtStore store;
+    const std::unique_ptr<Store> store = openSavedGame();
     GameState st;
     st.newGame({});
     report("save + load of the whole state through QSettings", median(9, 20, [&] {
-               saveGame(st, store);
+               saveGame(st, *store);
                GameState loaded;
-               loadGame(loaded, store);
+               loadGame(loaded, *store);
            }));
 }
 
@@ -201,8 +202,8 @@ int main(int argc, char** argv) {
         QtRandom random;
         StrikeSound sound;
         QtClock clock;
-        QtStore store;
-        Application app({random, sound, clock, store});
+        const std::unique_ptr<Store> store = openSavedGame();
+        Application app({random, sound, clock, *store});
         app.start();
         QApplication::processEvents();
         std::printf("%-58s %12.2f ms\n", "from main() to the title window shown",

@@ -94,7 +94,7 @@ class FakeClock : public Clock {
     QString timeOfDay() override { return QStringLiteral("12:34:56"); }
 };
 
-class FakeStore : public Store {
+class FakeStore : public Store, public StoreMending {
   public:
     QMap<QString, QString> store;
     QStringList writeOrder;
@@ -123,6 +123,7 @@ class FakeStore : public Store {
         return commitFailure;
     }
     void discard() override { staging_.clear(); }
+    StoreMending* mending() override { return this; }
     bool damaged() override { return unreadable; }
     std::optional<QString> keepCopy() override {
         ++copies;

@@ -7,7 +7,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "desktop/qt_services.h"
+#include <memory>
+
+#include "platform/saved_game_store.h"
 
 namespace zentar {
 
@@ -26,9 +28,10 @@ struct ScratchFolder {
     }
 };
 
-// The game's store on disk, opened on an empty scratch folder.
+// The platform's store of the saved game, opened on an empty scratch folder.
 struct ScratchStore : ScratchFolder {
-    QtStore store;
+    std::unique_ptr<Store> opened = openSavedGame();
+    Store& store = *opened;
 };
 
 }  // namespace zentar

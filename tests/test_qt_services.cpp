@@ -10,8 +10,9 @@
 #include <QTest>
 #include <csignal>
 
+#include "app/termination.h"
 #include "country/main_screen.h"
-#include "desktop/termination.h"
+#include "platform/file_store.h"
 #include "state/saved_game.h"
 #include "window_support.h"
 
@@ -72,7 +73,7 @@ class QtServicesTest : public QObject {
         QTemporaryDir dir;
         storeIn(dir.path());
         if (!before.isEmpty()) writeFile(savedGame().fileName(), before);
-        QtStore store;
+        FileStore store(savedGame().fileName());
         QCOMPARE(store.damaged(), damaged);
         GameState st;
         QCOMPARE(loadGame(st, store), int(saveKeys().size()) - readAsWritten);
@@ -86,7 +87,7 @@ class QtServicesTest : public QObject {
         QCOMPARE(file.childGroups(), QStringList{QStringLiteral("velmora")});
         QCOMPARE(file.allKeys().size(), saveKeys().size());
         GameState loaded;
-        QtStore again;
+        FileStore again(savedGame().fileName());
         QVERIFY(hasSavedGame(again));
         loadGame(loaded, again);
         QCOMPARE(loaded.country[0].name, QStringLiteral("ディスクの国"));
@@ -102,7 +103,7 @@ class QtServicesTest : public QObject {
         writeFile(savedGame().fileName(), cut);
         const QString first = savedGame().fileName() + QStringLiteral(".damaged");
         writeFile(first, earlier);
-        QtStore store;
+        FileStore store(savedGame().fileName());
         const QString copy = store.keepCopy().value_or(QString());
         QVERIFY(!copy.isEmpty());
         QVERIFY(copy != first);
@@ -111,7 +112,8 @@ class QtServicesTest : public QObject {
         QCOMPARE(store.keepCopy(), std::optional(copy));
         QCOMPARE(QDir(QFileInfo(savedGame().fileName()).path()).entryList(QDir::Files).size(), 3);
         for (int n = 3; n <= 100; ++n) writeFile(first + QString::number(n), earlier);
-        QVERIFY(!QtStore().keepCopy());  // no name is left for a copy: that is told
+        // No name is left for a copy: that is told.
+        QVERIFY(!FileStore(savedGame().fileName()).keepCopy());
     }
 
     void aStoreThatCannotBeWrittenIsReported() {
@@ -120,7 +122,7 @@ class QtServicesTest : public QObject {
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         storeIn(blocker.fileName());  // the store's folder would have to live inside a file
-        QtStore store;
+        FileStore store(savedGame().fileName());
         GameState st;
         st.newGame({});
         const QString failure = saveGame(st, store);
@@ -139,8 +141,8 @@ class QtServicesTest : public QObject {
         QTemporaryDir dir;
         storeIn(dir.path());
         if (!writable) writeFile(QFileInfo(savedGame().fileName()).path(), "a file, not a folder");
-        QtStore store;
-        FakeDesktop fakes;
+        FileStore store(savedGame().fileName());
+        FakeServices fakes;
         Application app(fakes.services(store));
         Termination termination(app);
         app.game().st.kaigyo = QStringLiteral("\r\n");
@@ -162,8 +164,8 @@ class QtServicesTest : public QObject {
     void termOnTheTitleSavesNothing() {
         QTemporaryDir dir;
         storeIn(dir.path());
-        QtStore store;
-        FakeDesktop fakes;
+        FileStore store(savedGame().fileName());
+        FakeServices fakes;
         Application app(fakes.services(store));
         Termination termination(app);
         app.start();

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <memory>
 
-#include "desktop/single_instance.h"
+#include "platform/single_instance.h"
 #include "window_support.h"
 
 using namespace zentar;
@@ -318,7 +318,7 @@ class SingleInstanceTest : public QObject {
     }
 
     void raisesNothingWhenNoWindowIsOpen() {
-        FakeDesktop fakes;
+        FakeServices fakes;
         Application app(fakes.services());
         QVERIFY(!app.raiseActiveWindow());
     }
@@ -338,7 +338,7 @@ class SingleInstanceTest : public QObject {
         QFETCH(bool, minimised);
         QFETCH(bool, withBox);
         QFETCH(bool, training);
-        FakeDesktop fakes;
+        FakeServices fakes;
         Application app(fakes.services());
         app.start();
         if (training) {

@@ -58,7 +58,7 @@ const QTimer* timerOf(Application& app, ScreenId id, int index) {
 
 class TimersTest : public QObject {
     Q_OBJECT
-    FakeDesktop fakes_;
+    FakeServices fakes_;
 
   private slots:
     // Which of a screen's timers(), at which stage, with which message speed.

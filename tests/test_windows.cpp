@@ -10,11 +10,11 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "app/qt_services.h"
 #include "battle/battle.h"
 #include "country/main_screen.h"
 #include "country/shop.h"
 #include "country/training.h"
-#include "desktop/qt_services.h"
 #include "ending/ending.h"
 #include "title/title.h"
 #include "window_support.h"

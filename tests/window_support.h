@@ -10,9 +10,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/application.h"
 #include "battle/battle.h"
 #include "country/main_screen.h"
-#include "desktop/application.h"
 #include "fake_platform.h"
 #include "scratch_store.h"
 #include "widgets/game_look.h"
@@ -21,19 +21,19 @@ namespace zentar {
 
 // Fakes of the services the windows are handed: seeded draws, a beep that only counts and
 // a fixed clock; the saved game goes to the store a test gives, else into memory.
-struct FakeDesktop {
+struct FakeServices {
     FakeRandom random;
     FakeSound sound;
     FakeClock clock;
     FakeStore memory;
 
-    FakeDesktop() { random.useSeed(1); }
-    DesktopServices services(Store& store) { return {random, sound, clock, store}; }
-    DesktopServices services() { return services(memory); }
+    FakeServices() { random.useSeed(1); }
+    AppServices services(Store& store) { return {random, sound, clock, store}; }
+    AppServices services() { return services(memory); }
 };
 
 struct WindowSession : ScratchStore {
-    FakeDesktop fakes;
+    FakeServices fakes;
     Application app{fakes.services(store)};
 
     WindowSession() { app.game().st.kaigyo = QStringLiteral("\r\n"); }

@@ -18,13 +18,13 @@ zentar_qt_sources() {
     mkdir -p "$work"
     local package
     for package in qt6-base qt6-multimedia; do
-        if ! compgen -G "$work/$package-6.4.2*/" >/dev/null; then
+        if ! compgen -G "$work/$package-$ZENTAR_QT_VERSION*/" >/dev/null; then
             step "fetching the source of $package"
             (cd "$work" && apt-get source -qq "$package" >/dev/null)
         fi
     done
-    base_src="$(echo "$work"/qt6-base-6.4.2*/)"
-    mm_src="$(echo "$work"/qt6-multimedia-6.4.2*/)"
+    base_src="$(echo "$work"/qt6-base-$ZENTAR_QT_VERSION*/)"
+    mm_src="$(echo "$work"/qt6-multimedia-$ZENTAR_QT_VERSION*/)"
 }
 
 # Applies the patch file PATCH to the sources in SOURCE, unless it is in already.

@@ -10,6 +10,9 @@ ZENTAR_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-d
 ZENTAR_WINE_PACKAGES=(wine wine64 xvfb openbox xdotool python3)
 # Making that Qt from Debian's source packages (apt-get source needs dpkg-dev).
 ZENTAR_QT_SOURCE_PACKAGES=(dpkg-dev qt6-shadertools-dev)
+# The version of the Qt made for Windows and the browser: Debian 12's, whose tools on the
+# host build it.
+ZENTAR_QT_VERSION=6.4.2
 
 # Runs a command as root: directly, or through sudo.
 zentar_as_root() {

@@ -61,6 +61,11 @@ struct Writer {
 struct Reader {
     Store& store;
     int kept = 0;  // values missing, unreadable or not as they were written
+
+    bool exact(const QString& key) const {
+        StoreMending* file = store.mending();
+        return !file || file->exact(key);
+    }
     // Only a number read from the store is held within its range; a missing or
     // unreadable one keeps the value the game already had.
     void operator()(const QString& key, std::int32_t& v, std::int32_t lo, std::int32_t hi) {
@@ -72,11 +77,11 @@ struct Reader {
         const std::int32_t near = roundEven(read);
         v = std::clamp(near, lo, hi);
         // A number beyond 32 bits was not written by the game: it is held at the limit.
-        if (!store.exact(key) || near != std::nearbyint(read)) ++kept;
+        if (!exact(key) || near != std::nearbyint(read)) ++kept;
     }
     void operator()(const QString& key, QString& text) {
         if (store.contains(key)) text = store.read(key, text);
-        if (!store.contains(key) || !store.exact(key)) ++kept;
+        if (!store.contains(key) || !exact(key)) ++kept;
     }
 };
 

@@ -1,4 +1,6 @@
-// The settings store the saved game lives in (application "zentar", section "velmora").
+// The settings store the saved game lives in (application "zentar", section "velmora"):
+// the half every store has, which reads and saves, and the half only a store kept in a
+// file has, which finds what is wrong with the file and keeps it aside.
 #pragma once
 
 #include <QString>
@@ -6,14 +8,25 @@
 
 namespace zentar {
 
+// What can be wrong with a store kept in a file, and a copy of it kept aside.
+class StoreMending {
+  public:
+    virtual ~StoreMending() = default;
+    // Whether the value of `key` reads as it was written: not when its line was cut short,
+    // the key was given twice or its text was no valid UTF-8.
+    virtual bool exact(const QString& key) = 0;
+    // Whether the store could not be read as a whole: a file it could not parse or read.
+    virtual bool damaged() = 0;
+    // Keeps a copy of the store as it is now beside it, under a name no earlier copy has
+    // taken, once a run; returns where it is, or none when no copy could be made.
+    virtual std::optional<QString> keepCopy() = 0;
+};
+
 class Store {
   public:
     virtual ~Store() = default;
     virtual bool contains(const QString& key) = 0;
     virtual QString read(const QString& key, const QString& fallback) = 0;
-    // Whether the value of `key` reads as it was written: not when its line was cut short,
-    // the key was given twice or its text was no valid UTF-8.
-    virtual bool exact(const QString& /*key*/) { return true; }
 
     // A save is made in steps: write() every value, stage() them beside the saved game,
     // which stays as it is, read them back with staged(), then commit() them in its place
@@ -31,12 +44,8 @@ class Store {
     // Drops the staged values: the saved game stays as it was.
     virtual void discard() {}
 
-    // Whether the store could not be read as a whole: a file it could not parse or read.
-    virtual bool damaged() { return false; }
-    // Keeps a copy of the store as it is now beside it, under a name no earlier copy has
-    // taken, once a run; returns where it is, "" when the store is no file (the registry),
-    // or none when no copy could be made.
-    virtual std::optional<QString> keepCopy() { return QString(); }
+    // The mending half, for a store kept in a file; none for a store that is no file.
+    virtual StoreMending* mending() { return nullptr; }
 };
 
 }  // namespace zentar

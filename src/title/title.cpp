@@ -44,11 +44,13 @@ void Form1::N1_Click() {
 
 void Form1::N2_Click() {
     const bool found = hasSavedGame(g.store);
-    if (found || g.store.damaged()) {
+    StoreMending* file = g.store.mending();
+    const bool damaged = file && file->damaged();
+    if (found || damaged) {
         const int missing = loadGame(g.st, g.store);  // with no key found, nothing changes
         // The first save would make the damage permanent: the player hears of it first,
         // and the file as it was stays beside the store.
-        if (missing > 0 || g.store.damaged()) tellDamage(missing);
+        if (missing > 0 || damaged) tellDamage(missing);
     }
     if (!found) {
         g.dialogues.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
@@ -73,7 +75,8 @@ void Form1::tellDamage(int missing) {
                    .arg(saveKeys().size())
                    .arg(missing)
              : QStringLiteral("値はすべて読めました。"));
-    const std::optional<QString> copy = g.store.keepCopy();
+    StoreMending* file = g.store.mending();  // a store that is no file has nothing to copy
+    const std::optional<QString> copy = file ? file->keepCopy() : QString();
     if (!copy)
         text += g.st.kaigyo + QStringLiteral("元のファイルの写しは残せませんでした。");
     else if (!copy->isEmpty())

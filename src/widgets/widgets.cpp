@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "platform/fonts.h"
 #include "state/text.h"
 
 namespace zentar {

@@ -57,8 +57,5 @@ void makeNumberBox(QLineEdit* w);
 
 // The font every text of the game uses, at a pixel size.
 QFont gameFont(int pixelSize);
-// The Japanese font families that font is drawn from, the first the desktop has: each
-// platform's own, from a file of its own.
-QStringList gameFontFamilies();
 
 }  // namespace zentar

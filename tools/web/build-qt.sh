@@ -2,7 +2,7 @@
 # Builds the Qt the browser's page links, once, from Debian 12's own source packages:
 # qtbase (Core, Gui, Widgets, Network, OpenGL for the wasm platform plugin) static, with
 # asyncify, and qtmultimedia with its browser audio backend, built with Debian's emscripten
-# against the host's Qt 6.4.2 tools. About a quarter of an hour at -j2.
+# against the host's Qt tools, of the same version. About a quarter of an hour at -j2.
 #   build-qt.sh PREFIX    installs into PREFIX; sources and build trees go to PREFIX.work
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"

@@ -28,7 +28,8 @@ wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
 cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
 cp assets/icons/zentar-32.png "$site/zentar.png"
-sed "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" tools/web/index.html >"$site/index.html"
+sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
+    tools/web/index.html >"$site/index.html"
 
 # The licences: the game's, and Qt's (LGPL-3.0) with where its source is.
 cp LICENSE "$site/LICENSE.txt"
@@ -36,7 +37,7 @@ mkdir -p "$site/licenses"
 cp -r "$qt/share/licenses" "$site/licenses/qt"
 files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
          while read -r f; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
-sed "s|@FILES@|$files|" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
+sed -e "s|@FILES@|$files|" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).
 for file in "$site/zentar.wasm" "$site/zentar.js" "$site/qtloader.js" "$site/index.html"; do

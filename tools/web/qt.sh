@@ -1,7 +1,5 @@
 # Shared by package.sh, build-qt.sh and check.sh: the Qt for WebAssembly the browser build
 # uses, and the environment Debian's emscripten needs to build with it.
-ZENTAR_QT_VERSION=6.4.2
-
 # Debian's emscripten, as Qt's wasm toolchain wants to find it: node finds Debian's own
 # modules (acorn), emscripten programs run under node 18 without its fetch, and $EMSDK is
 # a stand-in folder whose upstream/emscripten links to Debian's emscripten.

@@ -1,6 +1,6 @@
 # The browser build (Qt for WebAssembly), included from the top CMakeLists.txt once
-# zentar_ui exists: the game's Japanese font as a subset made here, and the program as
-# Qt's page makes it (zentar.html, zentar.js, zentar.wasm, qtloader.js).
+# zentar_ui and the program exist: the game's Japanese font as a subset made here, and
+# what the page leaves out of Qt's page (zentar.html, zentar.js, zentar.wasm, qtloader.js).
 
 # Every character of the game's texts and any a player can type into a name, drawn from
 # Noto Sans CJK JP. Horizontal text needs none of the font's layout features, which would
@@ -22,8 +22,6 @@ file(MAKE_DIRECTORY ${ZENTAR_WEB_FONT_DIR})
 set_source_files_properties(${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf PROPERTIES GENERATED ON)
 qt_add_resources(zentar_ui zentar_web_font PREFIX /fonts BASE ${ZENTAR_WEB_FONT_DIR}
                  FILES ${ZENTAR_WEB_FONT_DIR}/zentar-jp.otf)
-
-qt_add_executable(zentar src/desktop/main.cpp)
 
 # Left out of the page, which it would only make heavier: the image formats (the pictures
 # are PNG, which Qt reads itself), TLS (the game opens no connection), and Qt's fallback

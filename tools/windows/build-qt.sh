@@ -2,7 +2,7 @@
 # Builds the Qt the Windows package ships, once, from Debian 12's own source packages:
 # qtbase (Core, Gui, Widgets, Network, Test; the windows platform plugin, the vista
 # style, the ico image plugin) and qtmultimedia with its Windows Media Foundation
-# backend, cross-compiled with MinGW-w64 (posix threads) against the host's Qt 6.4.2
+# backend, cross-compiled with MinGW-w64 (posix threads) against the host's Qt
 # tools. About half an hour at -j2.
 #   build-qt.sh PREFIX    installs into PREFIX; sources and build trees go to PREFIX.work
 set -euo pipefail

@@ -52,7 +52,8 @@ sed "s/@VERSION@/$version/" tools/windows/readme.txt >"$out/readme.txt"
 to_windows_text "$out/readme.txt" >"$stage/readme.txt"
 to_windows_text LICENSE >"$stage/LICENSE.txt"
 mkdir -p "$stage/licenses/qt" "$stage/licenses/mingw-w64"
-to_windows_text tools/windows/qt-notice.txt >"$stage/licenses/qt/README.txt"
+sed "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/windows/qt-notice.txt >"$out/qt-notice.txt"
+to_windows_text "$out/qt-notice.txt" >"$stage/licenses/qt/README.txt"
 for module in qtbase qtmultimedia; do
     cp -r "$qt/share/licenses/$module" "$stage/licenses/qt/"
 done

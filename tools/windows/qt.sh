@@ -1,7 +1,5 @@
 # Shared by package.sh and check.sh: the Qt for MinGW the Windows build uses, and the
 # cross-build of the game against it.
-ZENTAR_QT_VERSION=6.4.2
-
 # Prints the prefix of the Qt for MinGW: ZENTAR_QT_MINGW (a prefix, or the tarball of
 # one), else one built from Debian's sources into the user's cache, once.
 zentar_qt_mingw() {

@@ -1,0 +1,58 @@
+// The game's timers: one QTimer for each timer record of a loaded screen, started, retimed
+// and stopped as the records say after every handled event, firing the screen's handler.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "core/game.h"
+
+class QObject;
+class QTimer;
+
+namespace zentar {
+
+// The period of the timers the game designs to run as often as the platform allows: the
+// tick of the desktop the game was balanced on, 18.2 times a second.
+inline constexpr int kTickMs = 55;
+
+class GameTimer;
+
+class GameTimers {
+  public:
+    // Runs one handler of the game and brings the windows up to date.
+    using Dispatch = std::function<void(const std::function<void()>& handler)>;
+
+    // The QTimers are children of `owner`.
+    GameTimers(QObject* owner, Game& game, Dispatch dispatch);
+    ~GameTimers();
+    GameTimers(const GameTimers&) = delete;
+    GameTimers& operator=(const GameTimers&) = delete;
+
+    // Starts, retimes and stops the QTimers as the loaded screens' records now say.
+    void sync();
+    // While held, no timer fires: an effect plays.
+    void hold(bool held) { held_ = held; }
+    bool held() const { return held_; }
+
+    // The QTimer that runs a timer record of a loaded screen, once one was made for it.
+    const QTimer* timer(const Timer& record) const;
+
+  private:
+    void retime(ScreenId id, Screen* screen);
+    void fire(GameTimer* t);
+
+    QObject* const owner_;
+    Game& game_;
+    const Dispatch dispatch_;
+    // The timers of each screen, read from it once when it loaded.
+    struct ScreenTimers {
+        const Screen* screen = nullptr;
+        std::vector<GameTimer*> timers;
+    };
+    std::array<ScreenTimers, kScreenCount> timers_;
+    bool held_ = false;
+};
+
+}  // namespace zentar

@@ -1,0 +1,56 @@
+// The game's windows: one Qt window for each loaded screen, made from the table of screens
+// and placed on the screen as it opens, brought up to date after every handled event; and
+// the help window beside them.
+#pragma once
+
+#include <QMargins>
+#include <QPointer>
+#include <QRect>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "core/screen.h"
+#include "widgets/view.h"
+
+class QTextBrowser;
+class QWidget;
+
+namespace zentar {
+
+class ScreenHost;
+
+class GameWindows {
+  public:
+    explicit GameWindows(ScreenHost& host);
+    ~GameWindows();
+
+    // The window of a screen, when it has one.
+    QWidget* window(ScreenId id) const;
+    // Makes, shows, hides and lets go the windows as the game's screens now are.
+    void sync();
+    // Hides every window once the game has ended.
+    void closeAll();
+
+    // The window a message box stays above: the one most in front that shows.
+    QWidget* frontWindow() const;
+    // Brings the window the player was using to the front: the open message box or
+    // dialog, else the screen that takes input. False when no window is open.
+    bool raiseActiveWindow();
+    void openHelp();
+
+  private:
+    void placeNewWindow(ScreenId id, QWidget* w);
+    QWidget* ownerWindow(ScreenId id) const;
+    QMargins frameMargins();
+    void noteFrame(const QWidget* w);
+    QRect availableScreen() const;
+
+    ScreenHost& host_;
+    std::array<std::unique_ptr<View>, kScreenCount> views_;
+    std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
+    QPointer<QTextBrowser> help_;
+    QMargins frame_;  // the window manager's frame, as last seen round a shown window
+};
+
+}  // namespace zentar

@@ -1,0 +1,51 @@
+// ゼンタル: raise an army, then take revenge on thirteen rival countries.
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+#include "app/application.h"
+#include "app/qt_services.h"
+#include "app/strike_sound.h"
+#include "app/termination.h"
+#include "platform/keyboard.h"
+#include "platform/saved_game_store.h"
+#include "platform/single_instance.h"
+
+// Tells the player, before any window opens, why this start does not go as usual.
+static void tell(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ゼンタル"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    QApplication::setOrganizationName(QLatin1String(zentar::kGameName));
+    QApplication::setApplicationName(QLatin1String(zentar::kGameName));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zentar.Zentar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentar-256.png")));
+    // A second start hands over to the running game and ends: it opens and saves nothing.
+    zentar::SingleInstance instance(zentar::settingsFolder());
+    if (!instance.claim()) {
+        // A game that holds its socket or its lock but never answers is stopped or stuck:
+        // a second copy would save over it, so the player is asked to end it.
+        if (instance.unanswered())
+            tell(
+                QStringLiteral("ほかのゼンタルが動いていますが、応答がありません。\n"
+                               "そのゼンタルを終わらせてから、起動し直してください。"));
+        return instance.raised() ? 0 : 1;
+    }
+    if (!instance.problem().isEmpty()) tell(instance.problem());
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The services outlive the windows: closing the sound stream pumps the event loop, and
+    // by then no game timer may run.
+    zentar::QtRandom random;
+    zentar::StrikeSound sound;
+    zentar::QtClock clock;
+    const std::unique_ptr<zentar::Store> store = zentar::openSavedGame();
+    zentar::Application app({random, sound, clock, *store});
+    zentar::Termination termination(app);
+    zentar::routeKeyboard(&app, [&app] { return app.raiseActiveWindow(); });
+    instance.onRaise = [&app] { return app.raiseActiveWindow(); };
+    app.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+# What differs by platform: the headers here declare it once, and one folder a platform
+# implements all of it. The target platform picks its folder; a platform without one
+# stops here rather than borrowing another's, whose store could break its saved game.
+if(EMSCRIPTEN)
+  set(ZENTAR_PLATFORM web)
+elseif(WIN32)
+  set(ZENTAR_PLATFORM windows)
+elseif(APPLE)
+  message(FATAL_ERROR "ゼンタル is not built for macOS yet: its settings store is a property "
+                      "list the system saves whole, so it needs a platform folder of its own "
+                      "(src/platform/macos), not POSIX's INI file renamed into place.")
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  set(ZENTAR_PLATFORM posix)
+else()
+  message(FATAL_ERROR "ゼンタル has no platform folder for ${CMAKE_SYSTEM_NAME}; "
+                      "add one under src/platform/.")
+endif()
+
+# Implementations that several platforms share: the stores, and what the two desktops do
+# alike.
+set(ZENTAR_SETTINGS_STORE ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)
+set(ZENTAR_FILE_STORE ${CMAKE_CURRENT_LIST_DIR}/file_store.cpp)
+set(ZENTAR_IN_PLACE_STORE ${CMAKE_CURRENT_LIST_DIR}/in_place_store.cpp)
+set(ZENTAR_DESKTOP ${CMAKE_CURRENT_LIST_DIR}/desktop/keyboard.cpp
+                   ${CMAKE_CURRENT_LIST_DIR}/desktop/single_instance.cpp
+                   ${CMAKE_CURRENT_LIST_DIR}/desktop/waiting.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/${ZENTAR_PLATFORM}/platform.cmake)
