@@ -125,6 +125,7 @@ class FakeStore : public Store, public StoreMending {
     void discard() override { staging_.clear(); }
     StoreMending* mending() override { return this; }
     bool damaged() override { return unreadable; }
+    QString notAFile() override { return {}; }
     std::optional<QString> keepCopy() override {
         ++copies;
         return copyPlace;

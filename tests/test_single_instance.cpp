@@ -115,8 +115,8 @@ class SingleInstanceTest : public QObject {
     // A lock that names no running game is stale whatever it holds, however it came there.
     void aLockOfNoRunningGameIsTakenOver_data() {
         QTest::addColumn<QString>("left");
-        for (const char* left :
-             {"a killed game", "nothing", "garbage", "a folder", "another program's number"})
+        for (const char* left : {"a killed game", "nothing", "garbage", "a folder",
+                                 "another program's number", "a link to nowhere"})
             QTest::newRow(left) << QString::fromLatin1(left);
     }
     void aLockOfNoRunningGameIsTakenOver() {
@@ -133,6 +133,8 @@ class SingleInstanceTest : public QObject {
             QCOMPARE(lockHolder(config.path()), killedPid);
         } else if (left == QLatin1String("a folder")) {
             QVERIFY(QDir().mkdir(lock));
+        } else if (left == QLatin1String("a link to nowhere")) {
+            QVERIFY(QFile::link(config.filePath(QStringLiteral("gone")), lock));
         } else {
             // This test is a live process, and not the game.
             const QByteArray named =
@@ -180,7 +182,7 @@ class SingleInstanceTest : public QObject {
     // once, and names the path it cannot mend.
     void aLockNobodyCanRemoveIsNamed_data() {
         QTest::addColumn<QString>("left");
-        for (const char* left : {"a folder with things in it", "a link to nowhere", "a file"})
+        for (const char* left : {"a folder with things in it", "a file", "held by another program"})
             QTest::newRow(left) << QString::fromLatin1(left);
     }
     void aLockNobodyCanRemoveIsNamed() {
@@ -189,12 +191,15 @@ class SingleInstanceTest : public QObject {
         const QString folder = folderOf(config.path());
         const QString lock = SingleInstance::lockFileName(folder);
         const QString named = left == QLatin1String("a file") ? folder : lock;
+        QProcess holder;                        // a program that is not the game
         if (left == QLatin1String("a file")) {  // the settings folder itself
             QFile file(folder);
             QVERIFY(file.open(QIODevice::WriteOnly));
-        } else if (left == QLatin1String("a link to nowhere")) {
+        } else if (left == QLatin1String("held by another program")) {
             QVERIFY(QDir().mkpath(folder));
-            QVERIFY(QFile::link(config.filePath(QStringLiteral("gone")), lock));
+            holder.start(QStringLiteral("flock"),
+                         {lock, QStringLiteral("sleep"), QStringLiteral("60")});
+            QTRY_VERIFY(lockHeld(lock));
         } else {
             QVERIFY(QDir().mkpath(lock + QStringLiteral("/inside")));
         }

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "app/game_timers.h"
-#include "app/qt_services.h"
 #include "app/game_windows.h"
+#include "app/qt_services.h"
 #include "core/game.h"
 #include "widgets/pictures.h"
 #include "widgets/screen_host.h"

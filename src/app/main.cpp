@@ -4,10 +4,12 @@
 #include <QMessageBox>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/qt_services.h"
 #include "app/strike_sound.h"
 #include "app/termination.h"
 #include "platform/keyboard.h"
+#include "platform/save_transfer.h"
 #include "platform/saved_game_store.h"
 #include "platform/single_instance.h"
 
@@ -18,6 +20,7 @@ static void tell(const QString& text) {
 }
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = zentar::runCommand(argc, argv)) return *status;
     QApplication qt(argc, argv);
     QApplication::setOrganizationName(QLatin1String(zentar::kGameName));
     QApplication::setApplicationName(QLatin1String(zentar::kGameName));
@@ -46,6 +49,11 @@ int main(int argc, char** argv) {
     zentar::Termination termination(app);
     zentar::routeKeyboard(&app, [&app] { return app.raiseActiveWindow(); });
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };
+    zentar::offerSaveTransfer([&app] {
+        const zentar::Game& game = app.game();
+        return game.ended() ||
+               (game.visible(zentar::ScreenId::Title) && game.enabled(zentar::ScreenId::Title));
+    });
     app.start();
     return QApplication::exec();
 }

@@ -18,10 +18,10 @@ endif()
 
 # Implementations that several platforms share: the stores, and what the two desktops do
 # alike.
-set(ZENTAR_SETTINGS_STORE ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)
 set(ZENTAR_FILE_STORE ${CMAKE_CURRENT_LIST_DIR}/file_store.cpp)
 set(ZENTAR_IN_PLACE_STORE ${CMAKE_CURRENT_LIST_DIR}/in_place_store.cpp)
 set(ZENTAR_DESKTOP ${CMAKE_CURRENT_LIST_DIR}/desktop/keyboard.cpp
+                   ${CMAKE_CURRENT_LIST_DIR}/desktop/save_transfer.cpp
                    ${CMAKE_CURRENT_LIST_DIR}/desktop/single_instance.cpp
                    ${CMAKE_CURRENT_LIST_DIR}/desktop/waiting.cpp)
 include(${CMAKE_CURRENT_LIST_DIR}/${ZENTAR_PLATFORM}/platform.cmake)

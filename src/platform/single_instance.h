@@ -22,8 +22,9 @@ class SingleInstance : public QObject {
 
     // True when this start is the game: it holds the lock now (a lock that no running
     // game holds is taken over, whatever is in it) and answers later starts. False when a
-    // running game holds it; that game has then been asked to raise its window.
-    bool claim();
+    // running game holds it; that game has then been asked to raise its window, unless
+    // `raise` is false (a start that opens no window, only asks).
+    bool claim(bool raise = true);
     // After a refused claim: whether the running game brought a window forward, and
     // whether it did not answer at all.
     bool raised() const { return raised_; }
@@ -47,14 +48,17 @@ class SingleInstance : public QObject {
     bool removeStaleLock();
     bool makingNow();
     bool forgotten();
+    bool heldByAnotherProgram();
     QString folderProblem() const;
     QString lockProblem() const;
+    QString otherProgramProblem() const;
     void listen();
     void accept();
     void answer(QLocalSocket* socket);
 
     QString folder_;
     QString name_;
+    QByteArray request_;
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
     bool raised_ = false;
@@ -64,6 +68,9 @@ class SingleInstance : public QObject {
 
 // Whether a running program holds the lock file at `path` open and locked.
 bool lockHeld(const QString& path);
+
+// Whether the process `pid` runs.
+bool processRunning(qint64 pid);
 
 // Where a local socket named `name` lives: one of the user's own, never another user's.
 QString localSocketName(const QString& name);

@@ -141,4 +141,20 @@ bool hasSavedGame(Store& store) {
                        [&store](const QString& k) { return store.contains(k); });
 }
 
+QString copySavedGame(Store& from, Store& to) {
+    StoreMending* file = from.mending();
+    if (file && !file->notAFile().isEmpty()) return file->notAFile();
+    if (!hasSavedGame(from)) return QStringLiteral("セーブデータがありません。");
+    GameState st;
+    const int kept = loadGame(st, from);
+    if (kept > 0)
+        return QStringLiteral(
+                   "セーブデータが傷んでいます。%1 個のうち %2 個の値が、"
+                   "書かれたとおりには読めませんでした。")
+            .arg(saveKeys().size())
+            .arg(kept);
+    if (file && file->damaged()) return QStringLiteral("セーブデータのファイルが傷んでいます。");
+    return saveGame(st, to);
+}
+
 }  // namespace zentar

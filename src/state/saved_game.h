@@ -26,4 +26,8 @@ int loadGame(GameState& st, Store& store);
 // Whether the store holds any key of a saved game.
 bool hasSavedGame(Store& store);
 
+// Makes the saved game of `from` the saved game of `to`, as one whole save, when `from`
+// holds one that reads whole; returns "" or why not, and `to` then stays as it was.
+QString copySavedGame(Store& from, Store& to);
+
 }  // namespace zentar

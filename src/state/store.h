@@ -17,6 +17,9 @@ class StoreMending {
     virtual bool exact(const QString& key) = 0;
     // Whether the store could not be read as a whole: a file it could not parse or read.
     virtual bool damaged() = 0;
+    // What stands where the file should be when it is no file (a folder), with its path,
+    // for the player to read; "" when nothing does.
+    virtual QString notAFile() = 0;
     // Keeps a copy of the store as it is now beside it, under a name no earlier copy has
     // taken, once a run; returns where it is, or none when no copy could be made.
     virtual std::optional<QString> keepCopy() = 0;

@@ -53,7 +53,11 @@ void Form1::N2_Click() {
         if (missing > 0 || damaged) tellDamage(missing);
     }
     if (!found) {
-        g.dialogues.message(QStringLiteral("続きのデータがありません。"), Buttons::Ok, Icon::None);
+        // A folder where the saved game should be is why there is none: the player is told.
+        const QString why = file ? file->notAFile() : QString();
+        g.dialogues.message(QStringLiteral("続きのデータがありません。") +
+                                (why.isEmpty() ? QString() : g.st.kaigyo + why),
+                            Buttons::Ok, Icon::None);
         return;
     }
     openMainScreen();

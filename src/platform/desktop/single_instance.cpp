@@ -13,8 +13,10 @@ namespace zentar {
 namespace {
 
 const QByteArray kRequest = QByteArrayLiteral("raise\n");
+const QByteArray kCheck = QByteArrayLiteral("running?\n");  // from a start that shows nothing
 const QByteArray kRaised = QByteArrayLiteral("raised\n");
 const QByteArray kNoWindow = QByteArrayLiteral("no window\n");  // between two screens, say
+const QByteArray kRunning = QByteArrayLiteral("running\n");
 constexpr int kLongestLine = 16;
 constexpr int kAnswerMs = 2000;    // how long a later start waits for the running game's reply
 constexpr int kPatienceMs = 5000;  // a game that is just starting or ending gets this long
@@ -43,7 +45,8 @@ QString SingleInstance::lockFileName(const QString& settingsFolder) {
     return settingsFolder + QStringLiteral("/zentar.lock");
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(bool raise) {
+    request_ = raise ? kRequest : kCheck;
     QDir().mkpath(folder_);
     name_ = serverName(folder_);  // once the folder exists, so its real path counts
     const QDeadlineTimer patience(kPatienceMs);
@@ -67,6 +70,13 @@ bool SingleInstance::claim() {
                 listen();
                 return true;
             }
+            // A game holds its lock naming itself: a lock held by another program is not
+            // the game's, and guards nothing either.
+            if (heldByAnotherProgram()) {
+                problem_ = otherProgramProblem();
+                listen();
+                return true;
+            }
         }
         QThread::msleep(kRetryMs);  // the holder is starting up, or ending and saving
     } while (!patience.hasExpired());
@@ -80,11 +90,25 @@ bool SingleInstance::claim() {
 // A running game keeps its lock open, and an open lock cannot be removed: so a lock that
 // can be removed names no running game, whatever it holds: nothing (a power cut while it
 // was made), garbage, or the number of a process that is not the game. A folder in its
-// place is no game's either.
+// place is no game's either, nor a lock that no program holds open, whatever it is: a
+// link to nowhere, a file nobody may read or write.
 bool SingleInstance::removeStaleLock() {
     if (makingNow()) return false;
     const QString name = lockFileName(folder_);
-    return QFileInfo(name).isDir() ? QDir().rmdir(name) : lock_.removeStaleLockFile();
+    if (QFileInfo(name).isDir()) return QDir().rmdir(name);
+    if (lock_.removeStaleLockFile()) return true;
+    if (lockHeld(name)) return false;
+    QFile file(name);
+    if (file.remove()) return true;
+    // Windows keeps a read-only file from being removed until it may be written.
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) && file.remove();
+}
+
+bool SingleInstance::heldByAnotherProgram() {
+    const QString name = lockFileName(folder_);
+    qint64 pid = 0;
+    return !makingNow() && lockHeld(name) &&
+           !(lock_.getLockInfo(&pid, nullptr, nullptr) && processRunning(pid));
 }
 
 // A lock file that does not say whose it is yet may be one a game is writing this moment.
@@ -109,17 +133,21 @@ QString SingleInstance::folderProblem() const {
 QString SingleInstance::lockProblem() const {
     const QString name = lockFileName(folder_);
     const QFileInfo file(name);
-    const QString why = file.isSymLink() && !file.exists()
-                            ? QStringLiteral("行き先のないリンクです。")
-                        : file.isDir() ? QStringLiteral("中身のあるフォルダーです。")
+    const QString why = file.isDir() ? QStringLiteral("中身のあるフォルダーです。")
                         : !QFileInfo(folder_).isWritable()
                             ? QStringLiteral("入っているフォルダーに書き込めません。")
-                        : !file.isReadable() ? QStringLiteral("読み取りが許されていません。")
-                                             : QStringLiteral("消すことができません。");
+                            : QStringLiteral("消そうとしましたが、消せませんでした。");
     return QStringLiteral(
-               "ほかのゼンタルは動いていませんが、次の見張り用ファイルを消せません。\n"
+               "ほかのゼンタルは動いていませんが、次のロックファイルを消せません。\n"
                "%1\n%2\nこのまま遊べます。")
         .arg(QDir::toNativeSeparators(name), why);
+}
+
+QString SingleInstance::otherProgramProblem() const {
+    return QStringLiteral(
+               "ゼンタルではないプログラムが、次のロックファイルを開いたままにしています。\n"
+               "%1\nほかのゼンタルは動いていません。このまま遊べます。")
+        .arg(QDir::toNativeSeparators(lockFileName(folder_)));
 }
 
 SingleInstance::Reply SingleInstance::askRunningGame() {
@@ -132,14 +160,14 @@ SingleInstance::Reply SingleInstance::askRunningGame() {
                    ? Reply::Nobody
                    : Reply::Silent;
     }
-    socket.write(kRequest);
+    socket.write(request_);
     if (!socket.waitForBytesWritten(kAnswerMs)) return Reply::Silent;
     QByteArray reply;
     while (!reply.endsWith('\n') && reply.size() < kLongestLine &&
            socket.waitForReadyRead(kAnswerMs))
         reply += socket.readLine(kLongestLine - reply.size());
     raised_ = reply == kRaised;
-    return raised_ || reply == kNoWindow ? Reply::Answered : Reply::Silent;
+    return raised_ || reply == kNoWindow || reply == kRunning ? Reply::Answered : Reply::Silent;
 }
 
 void SingleInstance::listen() {
@@ -165,12 +193,15 @@ void SingleInstance::answer(QLocalSocket* socket) {
         if (socket->bytesAvailable() >= kLongestLine) socket->abort();  // not a game asking
         return;
     }
-    if (socket->readLine(kLongestLine) != kRequest) {
+    const QByteArray request = socket->readLine(kLongestLine);
+    if (request != kRequest && request != kCheck) {
         socket->abort();
         return;
     }
-    const bool raised = onRaise && onRaise();
-    socket->write(raised ? kRaised : kNoWindow);
+    if (request == kCheck)
+        socket->write(kRunning);
+    else
+        socket->write(onRaise && onRaise() ? kRaised : kNoWindow);
     socket->flush();
     socket->disconnectFromServer();
 }

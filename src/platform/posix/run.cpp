@@ -46,6 +46,8 @@ class TermWatcher : public QObject {
 
 }  // namespace
 
+void useStartingConsole() {}
+
 void watchEndSignal(QObject* owner, std::function<void()> onEnd) {
     new TermWatcher(owner, std::move(onEnd));
 }

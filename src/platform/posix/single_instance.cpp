@@ -1,6 +1,7 @@
 // The desktop's single instance on Linux: a game holds its lock with flock() for as long
 // as it runs, and listens in the user's own runtime folder.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -18,6 +19,10 @@ bool lockHeld(const QString& path) {
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return held;
+}
+
+bool processRunning(qint64 pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 // Not in the shared temporary folder: another user's game must never answer.

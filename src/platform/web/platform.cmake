@@ -5,7 +5,8 @@ target_sources(zentar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/hidden_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/save_transfer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/saved_game_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp
-  ${ZENTAR_SETTINGS_STORE} ${ZENTAR_IN_PLACE_STORE})
+  ${ZENTAR_FILE_STORE} ${ZENTAR_IN_PLACE_STORE})

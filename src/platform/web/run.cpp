@@ -27,6 +27,8 @@ EM_JS(void, showEnded, (), {
 
 }  // namespace
 
+void useStartingConsole() {}
+
 void watchEndSignal(QObject* owner, std::function<void()> onEnd) {
     onUnload = std::move(onEnd);
     QObject::connect(owner, &QObject::destroyed, [] { onUnload = nullptr; });

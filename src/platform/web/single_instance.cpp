@@ -42,7 +42,7 @@ QString SingleInstance::lockFileName(const QString&) {
     return {};
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(bool) {
     if (takeTabLock()) return true;
     showOpenElsewhere();
     return false;
