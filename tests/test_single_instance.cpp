@@ -16,7 +16,9 @@
 #include <QTest>
 #include <memory>
 
+#include "platform/file_store.h"
 #include "platform/single_instance.h"
+#include "state/saved_game.h"
 #include "window_support.h"
 
 using namespace zentar;
@@ -30,16 +32,21 @@ QString folderOf(const QString& config) {
     return config + QStringLiteral("/zentar");
 }
 
-// The game started as the player starts it, its settings under `config`.
+// The game started as the player starts it, its settings under `config`; with `arguments`,
+// a command of the game, which needs no display.
 std::unique_ptr<QProcess> startGame(
-    const QString& config, QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels) {
+    const QString& config, QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels,
+    const QStringList& arguments = {}) {
     auto game = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (arguments.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    else
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-display"));
     game->setProcessEnvironment(env);
     game->setProcessChannelMode(channels);
-    game->start(QStringLiteral(ZENTAR_GAME), {});
+    game->start(QStringLiteral(ZENTAR_GAME), arguments);
     game->waitForStarted();
     return game;
 }
@@ -78,6 +85,15 @@ qint64 lockHolder(const QString& config) {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The saved file of a new game of the country `name`, as Linux keeps it, at `path`.
+QByteArray savedFile(const QString& path, const QString& name) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    GameState st;
+    st.newGame(name);
+    FileStore file(path);
+    return saveGame(st, file).isEmpty() ? fileBytes(path) : QByteArray();
 }
 
 }  // namespace
@@ -212,6 +228,53 @@ class SingleInstanceTest : public QObject {
         auto second = startGame(config.path());  // the socket alone keeps one game
         QVERIFY(endsByItself(*second));
         QCOMPARE(second->exitCode(), 1);  // this game has no window to raise
+    }
+
+    // The save carried out to a file and in from one by the game's commands: whole or not
+    // at all, never while a game runs, and with no display.
+    void theSaveIsCarriedWhole_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("fault");  // what is wrong with the file read in
+        QTest::addColumn<int>("status");
+        const QString out = QStringLiteral("--export-save"), in = QStringLiteral("--import-save");
+        QTest::newRow("written out") << out << QString() << 0;
+        QTest::newRow("read in") << in << QString() << 0;
+        for (const char* fault : {"cut short", "damaged", "short of values", "missing"})
+            QTest::newRow(fault) << in << QString::fromLatin1(fault) << 1;
+        QTest::newRow("read in while a game runs") << in << QStringLiteral("running") << 1;
+        QTest::newRow("written out while a game runs") << out << QStringLiteral("running") << 1;
+    }
+    void theSaveIsCarriedWhole() {
+        QFETCH(QString, command);
+        QFETCH(QString, fault);
+        QFETCH(int, status);
+        QTemporaryDir config;
+        const QString saved = folderOf(config.path()) + QStringLiteral("/zentar.conf");
+        const QString carried = config.filePath(QStringLiteral("carried.ini"));
+        const QByteArray before = savedFile(saved, QStringLiteral("この国"));
+        QByteArray other = savedFile(carried, QStringLiteral("運ばれた国"));
+        if (fault == QLatin1String("cut short")) other.chop(5);
+        if (fault == QLatin1String("damaged")) other.replace("運ばれた国", "\xff\xfe");
+        if (fault == QLatin1String("short of values")) other = "[velmora]\nday=3\n";
+        if (fault == QLatin1String("missing"))
+            QFile::remove(carried);
+        else if (command == QLatin1String("--import-save")) {
+            QFile file(carried);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(other);
+        }
+        std::unique_ptr<QProcess> running;
+        if (fault == QLatin1String("running")) {
+            running = startGame(config.path());
+            QVERIFY(waitUntilListening(config.path()));
+        }
+        auto carry = startGame(config.path(), QProcess::ForwardedChannels, {command, carried});
+        QVERIFY(endsByItself(*carry));
+        QCOMPARE(carry->exitCode(), status);
+        const bool out = command == QLatin1String("--export-save");
+        QCOMPARE(fileBytes(saved), status == 0 && !out ? other : before);
+        if (out) QCOMPARE(fileBytes(carried), status == 0 ? before : other);
+        if (running) QVERIFY(endGame(*running));
     }
 
     // A game that is stuck holds its lock but cannot answer: the later start gives up

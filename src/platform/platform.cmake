@@ -16,10 +16,10 @@ else()
                       "add one under src/platform/.")
 endif()
 
-# Implementations that several platforms share: the stores, and what the two desktops do
-# alike.
-set(ZENTAR_FILE_STORE ${CMAKE_CURRENT_LIST_DIR}/file_store.cpp)
-set(ZENTAR_IN_PLACE_STORE ${CMAKE_CURRENT_LIST_DIR}/in_place_store.cpp)
+# The kinds of store a platform keeps its saved game in, every platform has both: a saved
+# game is carried between platforms in a file. And what the two desktops do alike.
+target_sources(zentar_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/file_store.cpp
+                                 ${CMAKE_CURRENT_LIST_DIR}/in_place_store.cpp)
 set(ZENTAR_DESKTOP ${CMAKE_CURRENT_LIST_DIR}/desktop/keyboard.cpp
                    ${CMAKE_CURRENT_LIST_DIR}/desktop/save_transfer.cpp
                    ${CMAKE_CURRENT_LIST_DIR}/desktop/single_instance.cpp

@@ -1,5 +1,5 @@
 # The browser: the saved game in the page's storage, written in place; a tab lock; waits
-# that sleep; the keyboard routed by the page.
+# that sleep; the keyboard routed by the page; the page's buttons that carry the save.
 target_sources(zentar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hidden_dialogs.cpp
@@ -8,5 +8,4 @@ target_sources(zentar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/save_transfer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/saved_game_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp
-  ${ZENTAR_FILE_STORE} ${ZENTAR_IN_PLACE_STORE})
+  ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp)

@@ -6,4 +6,4 @@ target_sources(zentar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/saved_game_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
-  ${ZENTAR_FILE_STORE} ${ZENTAR_IN_PLACE_STORE} ${ZENTAR_DESKTOP})
+  ${ZENTAR_DESKTOP})
