@@ -3,8 +3,9 @@
 # (with the prebuilt Qt of ../shared/windows when it is there), then under Wine on a
 # virtual display with a window manager starts zentar.exe from the unpacked zip, starts
 # a new game through the title's menu, saves with 育成中断 and reads the saved game back
-# from Wine's registry; then runs every test that is not labelled linux_only, built for
-# Windows, under Wine.
+# from Wine's registry; kills the game in the middle of saves and finds one whole save each
+# time; carries the save to the Linux game and back; then runs every test that is not
+# labelled linux_only, built for Windows, under Wine.
 set -euo pipefail
 ZENTAR_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 cd "$ZENTAR_ROOT"
@@ -72,6 +73,55 @@ saved=$(awk '/^\[Software\\\\zentar\\\\zentar\\\\velmora\]/ {inside = 1; next}
              END {print n + 0}' "$WINEPREFIX/user.reg")
 [ "$saved" -eq 208 ] || fail "the registry holds $saved values of the saved game, not 208"
 echo "zentar.exe under Wine: title, new game, 育成中断 saved $saved values to the registry"
+exe="$scratch/player/zentar-$version-windows-x64/zentar.exe"
+registry_save() { wineserver -w; python3 tools/windows/registry_save.py "$WINEPREFIX/user.reg" "$@"; }
+
+# Saves cut by a kill, as by a crash or a power cut: ten times the game goes on from its
+# save, trains a day, and is killed 0–40 ms after F2 (the shop, which saves first). Each
+# time the registry holds one whole save, the one before or the new one.
+registry_save >"$scratch/before.json"
+journals=0
+for kill in $(seq 10); do
+    wine "$exe" >/dev/null 2>&1 &
+    wait_for 60 windows_open || fail "no title window before kill $kill"
+    xdotool windowactivate --sync "$(visible ゼンタル)" 2>/dev/null || true
+    sleep 1
+    key F2                 # 続きから
+    key F1                 # 命令
+    key Down Return        # 1生命力中心, one day
+    sleep 4
+    xdotool key F2
+    sleep "$(printf '0.%03d' $((RANDOM % 41)))"
+    pkill -9 -f zentar.exe || true
+    registry_save "$scratch/before.json" >"$scratch/after.json" || fail "kill $kill left a mix"
+    grep -q velmora-journal "$WINEPREFIX/user.reg" && journals=$((journals + 1))
+    mv "$scratch/after.json" "$scratch/before.json"
+done
+echo "zentar.exe under Wine: 10 saves killed 0–40 ms in ($journals caught with their journal), one whole save each time"
+
+# The save carried across: written out under Wine, read in and written out again by the
+# Linux game, then read in under Wine: the registry holds the 208 values Linux wrote.
+linux="$(zentar_linux_game)"
+export ASAN_OPTIONS=detect_leaks=0  # the Linux game of ./test.sh runs under the sanitizers
+wine "$exe" --export-save "$(winepath -w "$scratch/from-windows.ini")" >/dev/null 2>&1 ||
+    fail "the save was not written out under Wine"
+XDG_CONFIG_HOME="$scratch/linux" "$linux" --import-save "$scratch/from-windows.ini" >/dev/null &&
+    XDG_CONFIG_HOME="$scratch/linux" "$linux" --export-save "$scratch/from-linux.ini" >/dev/null ||
+    fail "the Linux game did not carry the save"
+sed -i 's/^name0=.*/name0=Linux/' "$scratch/from-linux.ini"
+wine "$exe" --import-save "$(winepath -w "$scratch/from-linux.ini")" >/dev/null 2>&1 ||
+    fail "the save written out on Linux was not read in under Wine"
+registry_save >"$scratch/carried.json"
+python3 - "$scratch/carried.json" "$scratch/from-linux.ini" <<'CHECK' || fail "the save read in differs"
+import configparser, json, sys
+registry = json.load(open(sys.argv[1], encoding="utf-8"))
+ini = configparser.ConfigParser(interpolation=None)
+ini.optionxform = str
+ini.read(sys.argv[2], encoding="utf-8")
+linux = dict(ini["velmora"])
+sys.exit(0 if registry == linux and len(linux) == 208 and linux["name0"] == "Linux" else 1)
+CHECK
+echo "zentar.exe under Wine: a save written out on Linux read in, its 208 values in the registry"
 
 # The tests, built for Windows, under Wine: all but the Linux-only ones.
 tests="build/windows/tests"
