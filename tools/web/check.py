@@ -3,9 +3,11 @@
 would by keyboard and mouse: the title with a name typed and composed with an input
 method, a new game answered through its box, the training
 dialog, the shop, 育成中断; then a reload, 続きから and 育成中断 again, the saved game
-read back from the page's storage both times.
+read back from the page's storage both times. Then saves cut part-way by a crash of the
+tab, and one into a full storage: the next start has one whole save each time. Last, the
+save written out with the page's button, carried through the Linux game, and read in.
 
-    check.py ADDRESS SCREENSHOTS      exits 1 with the step that failed
+    check.py ADDRESS SCREENSHOTS LINUX_GAME      exits 1 with the step that failed
 """
 import base64
 import json
@@ -25,6 +27,8 @@ SAVED_VALUES = 208
 SHOP_LEAVE = (50, 106)  # the shop's 帰る button from the middle of the page
 NAME, COMPOSING = "Zen王", "おう"  # the last letter composed from COMPOSING
 SAVED_NAME = "qt-v0-zentar-zentar-velmora/name0"
+JOURNAL = "qt-v0-zentar-zentar-velmora-journal"
+CUTS = (5, 50, 150)  # writes of a save that land before the tab crashes
 
 
 class Failed(Exception):
@@ -106,6 +110,18 @@ ENTER = ("Enter", "Enter", 13)
 ESCAPE = ("Escape", "Escape", 27)
 CTRL = 2
 
+# Every write to the page's storage after the first `n` is lost, as when the tab dies.
+CUT_AFTER = """(n => { const store = Storage.prototype.setItem;
+  Storage.prototype.setItem = function (k, v) { if (n-- > 0) store.call(this, k, v); };
+  Storage.prototype.removeItem = function () {}; })(%d)"""
+# The page's storage filled with other things, to the last few bytes.
+FILL = """(() => { let chunk = "x".repeat(1 << 20), i = 0;
+  while (chunk.length > 0) {
+    try { localStorage.setItem("filler" + i++, chunk); } catch (e) { chunk = chunk.slice(chunk.length / 2 | 0); }
+    if (chunk.length < 16) break; } })()"""
+UNFILL = """Object.keys(localStorage).filter(k => k.startsWith("filler"))
+  .forEach(k => localStorage.removeItem(k))"""
+
 SAVED = """(() => { const s = {};
   for (let i = 0; i < localStorage.length; ++i) {
     const k = localStorage.key(i);
@@ -113,7 +129,7 @@ SAVED = """(() => { const s = {};
   return s; })()"""
 
 
-def check(address, shots):
+def check(address, shots, linux):
     profile = tempfile.mkdtemp()
     browser = Browser(profile)
     step = [0]
@@ -184,9 +200,101 @@ def check(address, shots):
               f" a composed name, new game, training, shop, 育成中断; reload, 続きから:"
               f" {len(second)} values"
               " kept in the page's storage")
+        for cut in CUTS:
+            cut_save(browser, start, shot, cut)
+        full_storage(browser, start, shot)
+        print(f"web check: saves cut after {', '.join(map(str, CUTS))} writes by a crash of the"
+              " tab and one into a full storage: one whole save each time")
+        carry(browser, start, shot, profile, linux)
+        print("web check: the save written out with セーブを書き出す, carried through the Linux"
+              " game and read in with セーブを読み込む, played on with 続きから")
     finally:
         browser.close()
         shutil.rmtree(profile, ignore_errors=True)
+
+
+def train_a_day(browser, start, shot):
+    # 続きから, then one day of training: the next save differs from the one before.
+    start()
+    browser.key(*F2)
+    time.sleep(1)
+    browser.key(*F1)
+    browser.key("ArrowDown", "ArrowDown", 40)
+    browser.key(*ENTER)
+    time.sleep(3)
+    return browser.evaluate(SAVED)
+
+
+def stored_save(browser):
+    journal = browser.evaluate(f"localStorage.getItem('{JOURNAL}')")
+    return journal, browser.evaluate(SAVED)
+
+
+def whole_after_restart(browser, start, expected, failure):
+    # The next start completes a save its journal holds, before anything reads it.
+    start()
+    journal, saved = stored_save(browser)
+    if journal is not None or saved != expected:
+        raise Failed(failure)
+
+
+def cut_save(browser, start, shot, cut):
+    before = train_a_day(browser, start, shot)
+    browser.evaluate(CUT_AFTER % cut)
+    browser.key(*F2)  # 仕入: the save the crash cuts
+    time.sleep(1)
+    journal, _ = stored_save(browser)
+    new = {f"qt-v0-zentar-zentar-velmora/{k}": v for k, v in json.loads(journal).items()} \
+        if journal else before
+    if len(new) != SAVED_VALUES:
+        raise Failed(f"the journal of the save cut after {cut} writes holds {len(new)} values")
+    try:
+        browser.call("Page.crash")
+    except Exception:
+        pass  # the tab is gone
+    whole_after_restart(browser, start, new,
+                        f"the save cut after {cut} writes was not whole at the next start")
+    shot(f"after-cut-{cut}")
+
+
+def full_storage(browser, start, shot):
+    before = train_a_day(browser, start, shot)
+    browser.evaluate(FILL)
+    browser.key(*F2)  # 仕入: the save the full storage refuses, and the box that says so
+    time.sleep(1)
+    shot("full-storage")
+    browser.key(*ENTER)
+    browser.evaluate(UNFILL)
+    journal, saved = stored_save(browser)
+    if journal is not None or saved != before:
+        raise Failed("a save into a full storage changed the save before")
+
+
+def carry(browser, start, shot, profile, linux):
+    start()
+    downloads = pathlib.Path(profile, "downloads")
+    browser.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=str(downloads))
+    browser.evaluate("document.getElementById('export').click()")
+    written = downloads / "zentar-save.ini"
+    wait_for(10, written.exists, "セーブを書き出す wrote no file")
+    carried = pathlib.Path(profile, "from-linux.ini")
+    config = pathlib.Path(profile, "linux")
+    env = dict(os.environ, XDG_CONFIG_HOME=str(config), ASAN_OPTIONS="detect_leaks=0")
+    for command, file in (("--import-save", written), ("--export-save", carried)):
+        subprocess.run([linux, command, str(file)], env=env, check=True,
+                       stdout=subprocess.DEVNULL)
+    carried.write_text(carried.read_text(encoding="utf-8").replace(
+        f"name0={NAME}", "name0=Linux"), encoding="utf-8")
+    document = browser.call("DOM.getDocument")["root"]["nodeId"]
+    node = browser.call("DOM.querySelector", nodeId=document, selector="#import-file")["nodeId"]
+    browser.call("DOM.setFileInputFiles", nodeId=node, files=[str(carried)])
+    wait_for(10, lambda: browser.evaluate(SAVED).get(SAVED_NAME) == "Linux",
+             "セーブを読み込む did not make the Linux game's save the page's")
+    title = shot("carried-in")
+    browser.key(*F2)  # 続きから
+    wait_for(10, lambda: shot("continued-carried") != title, "no main screen after 続きから")
+    if len(browser.evaluate(SAVED)) != SAVED_VALUES:
+        raise Failed("the save read in does not hold every value")
 
 
 def leave_shop(browser):
@@ -200,7 +308,7 @@ def leave_shop(browser):
 
 def main():
     try:
-        check(sys.argv[1], sys.argv[2])
+        check(sys.argv[1], sys.argv[2], sys.argv[3])
     except Failed as failure:
         print(f"web check FAILED: {failure} (screenshots in {sys.argv[2]})", file=sys.stderr)
         sys.exit(1)

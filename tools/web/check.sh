@@ -3,7 +3,9 @@
 # Qt of ../shared/web when it is there), serves it on 127.0.0.1 and plays it in Debian's
 # Chromium, headless, over the DevTools protocol: the title, a new game, the training
 # dialog, the shop, 育成中断; a reload, 続きから and 育成中断 again, the 208 values of the
-# saved game read back from the page's storage. Screenshots go to build/web/check.
+# saved game read back from the page's storage; saves cut by a crash of the tab and one into
+# a full storage; the save carried out, through the Linux game, and in with the page's
+# buttons. Screenshots go to build/web/check.
 set -euo pipefail
 ZENTAR_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 cd "$ZENTAR_ROOT"
@@ -26,5 +28,6 @@ server=$!
 for _ in $(seq 50); do [ -s "$scratch/address" ] && break; sleep 0.1; done
 rm -rf build/web/check && mkdir -p build/web/check
 # Debian's python, which has Debian's websocket module.
-/usr/bin/python3 tools/web/check.py "$(cat "$scratch/address")" build/web/check
+linux="$(zentar_linux_game)"
+/usr/bin/python3 tools/web/check.py "$(cat "$scratch/address")" build/web/check "$linux"
 echo "web check passed in $((SECONDS - start)) s"

@@ -27,16 +27,3 @@ zentar_windows_build() {
         "${args[@]}" >/dev/null
     cmake --build "$build" -j"${ZENTAR_JOBS:-2}" --target "${targets[@]}"
 }
-
-# Prints the Linux game, to carry a save between it and the Windows one: the one ./test.sh
-# built, else one built here.
-zentar_linux_game() {
-    if [ -x "$ZENTAR_ROOT/build/test/zentar" ]; then
-        echo "$ZENTAR_ROOT/build/test/zentar"
-        return
-    fi
-    zentar_install_packages "${ZENTAR_GAME_PACKAGES[@]}" >&2
-    cmake -S "$ZENTAR_ROOT" -B "$ZENTAR_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$ZENTAR_ROOT/build/release" -j"${ZENTAR_JOBS:-2}" --target zentar >&2
-    echo "$ZENTAR_ROOT/build/release/zentar"
-}
