@@ -159,6 +159,10 @@ class WindowsTest : public QObject {
                                 << ""
                                 << "あいうえおかきくけこさしす"
                                 << "あいうえおかきくけこ";
+        QTest::newRow("an emoji, which no platform's font shows") << "paste"
+                                                                  << "王"
+                                                                  << "😀国\u2764\uFE0F"
+                                                                  << "王国";
         QTest::newRow("twenty letters") << "type"
                                         << ""
                                         << "WWWWWWWWWWWWWWWWWWWWW"

@@ -1,7 +1,23 @@
 #include "state/text.h"
 
+#include <QList>
+#include <cstdint>
+#include <iterator>
+
 namespace zentar {
 namespace {
+
+#include "state/jis_characters.inc"
+
+bool nameCharacter(char32_t c) {
+    constexpr char32_t kKanji = 0x4E00;
+    const char32_t word = (c - kKanji) / 64;
+    if (c >= kKanji && word < std::size(kNameKanji))
+        return (kNameKanji[word] >> ((c - kKanji) % 64)) & 1;
+    for (const auto& [first, last] : kNameRanges)
+        if (c >= first && c <= last) return true;
+    return false;
+}
 
 int sjisBytes(QChar c) {
     const char16_t u = c.unicode();
@@ -27,6 +43,13 @@ QString sjisTruncate(const QString& text, int maxBytes) {
         i += len;
     }
     return text.left(i);
+}
+
+QString nameCharacters(const QString& text) {
+    QString kept;
+    for (const char32_t c : text.toUcs4())
+        if (nameCharacter(c)) kept += QString::fromUcs4(&c, 1);
+    return kept;
 }
 
 QString halfWidth(const QString& text) {

@@ -14,6 +14,10 @@ int sjisByteLength(const QString& text);
 // never splitting a surrogate pair.
 QString sjisTruncate(const QString& text, int maxBytes);
 
+// The text without the characters a name may not hold: only those the game's font shows on
+// every platform stay (printable ASCII, half-width kana, JIS X 0208), so no emoji.
+QString nameCharacters(const QString& text);
+
 // The text with every full-width letter, digit, sign and point in its half-width form,
 // as a player with the input method on means a number.
 QString halfWidth(const QString& text);

@@ -31,7 +31,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::NAM_Change(const QString& text) {
-    NAM.Text = sjisTruncate(text, kNameBytes);
+    NAM.Text = sjisTruncate(nameCharacters(text), kNameBytes);
 }
 
 void Form1::N1_Click() {

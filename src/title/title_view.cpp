@@ -20,6 +20,9 @@ class NameValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int& cursor) const override {
+        // What the game cannot show (an emoji) never enters, wherever it came from.
+        cursor = int(nameCharacters(input.left(cursor)).size());
+        input = nameCharacters(input);
         while (sjisByteLength(input) > Form1::kNameBytes && cursor > 0) {
             const bool pair = cursor >= 2 && input[cursor - 1].isLowSurrogate() &&
                               input[cursor - 2].isHighSurrogate();

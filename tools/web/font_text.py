@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Prints every character the browser's font must hold: those of the game's texts (its
-sources and its help pages) and any a player can type into a name, JIS X 0208 and the
-half-width kana of JIS X 0201 at least, with printable ASCII.
+sources and its help pages) and any a player can give a name.
 
     font_text.py SOURCE_ROOT > characters.txt
 """
 import pathlib
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "text"))
+from jis_characters import jis_characters  # noqa: E402
 
 
 def game_texts(root):
@@ -18,22 +20,9 @@ def game_texts(root):
     return chars
 
 
-def jis_x_0208():
-    chars = set()
-    for first in range(0xA1, 0xFF):
-        for second in range(0xA1, 0xFF):
-            try:
-                chars.update(bytes((first, second)).decode("euc_jp"))
-            except UnicodeDecodeError:
-                pass
-    return chars
-
-
 def main():
     root = pathlib.Path(sys.argv[1])
-    chars = game_texts(root) | jis_x_0208()
-    chars.update(chr(c) for c in range(0x20, 0x7F))
-    chars.update(chr(c) for c in range(0xFF61, 0xFFA0))  # half-width kana
+    chars = game_texts(root) | jis_characters()
     sys.stdout.write("".join(sorted(c for c in chars if c.isprintable() or c == "\u3000")))
 
 
