@@ -1,8 +1,10 @@
 #include "app/game_windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -53,9 +55,15 @@ QTextBrowser* makeHelpWindow() {
 
 }  // namespace
 
-GameWindows::GameWindows(ScreenHost& host) : host_(host) {}
+GameWindows::GameWindows(ScreenHost& host) : host_(host), watching_(std::make_unique<QObject>()) {
+    QObject::connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged,
+                     watching_.get(), [this] { keepInView(); });
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watching_.get(),
+                     [this] { tellWindowInUse(); });
+}
 
 GameWindows::~GameWindows() {
+    watching_.reset();  // windows going are no change of the window in use
     for (auto& view : views_) view.reset();
     for (QWidget* w : leaving_) delete w;  // windows whose turn to go had not come yet
     delete help_;
@@ -107,6 +115,7 @@ void GameWindows::sync() {
             w->hide();
         }
     }
+    tellWindowInUse();
 }
 
 void GameWindows::closeAll() {
@@ -159,6 +168,51 @@ void GameWindows::openHelp() {
     help_->setVisible(true);
     help_->raise();
     help_->activateWindow();
+}
+
+void GameWindows::keepInView() {
+    std::vector<QWidget*> open{help_};
+    for (const auto& view : views_)
+        if (view) open.push_back(view->widget());
+    for (QWidget* w : open)
+        if (w && w->isVisible()) w->move(keptOn(w->frameGeometry(), availableScreen()));
+}
+
+// The screen window the player uses: the one most in front that is no dialog.
+QWidget* GameWindows::screenInUse() const {
+    for (const ScreenWindowKind& kind : screenWindows())
+        if (QWidget* w = window(kind.id); w && w->isVisible() && !kind.owner) return w;
+    return nullptr;
+}
+
+// The keys a window answers: its menus' shortcuts and the key of its kind; a message box
+// takes its default answer with Enter, and it and the help close with Escape.
+QList<OnScreenKey> GameWindows::keysOf(QWidget* w) const {
+    if (!w) return {};
+    for (const ScreenWindowKind& kind : screenWindows()) {
+        if (window(kind.id) != w) continue;
+        QList<OnScreenKey> keys;
+        for (const QAction* action : w->findChildren<QAction*>())
+            if (!action->shortcut().isEmpty()) keys.append({action->text(), action->shortcut()});
+        if (kind.key.action)
+            keys.append({QString::fromUtf16(kind.key.action), QKeySequence(kind.key.key)});
+        return keys;
+    }
+    const OnScreenKey close{QString::fromUtf16(kCloseKey.action), QKeySequence(kCloseKey.key)};
+    if (!qobject_cast<QMessageBox*>(w)) return {close};
+    return {{QStringLiteral("決定"), QKeySequence(Qt::Key_Return)}, close};
+}
+
+void GameWindows::tellWindowInUse() {
+    QWidget* fitted = screenInUse();
+    QWidget* keyed = QApplication::activeWindow();
+    // The page's Qt may leave a drop-down list's closed list active: its window is in use.
+    if (keyed && keyed->windowType() == Qt::Popup && keyed->parentWidget())
+        keyed = keyed->parentWidget()->window();
+    if (fitted == fitted_ && keyed == keyed_) return;
+    fitted_ = fitted;
+    keyed_ = keyed;
+    showWindowInUse(fitted, keysOf(keyed));
 }
 
 // New windows open in the middle of the screen, the training dialog over the main

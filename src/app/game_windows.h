@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <array>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/screen.h"
+#include "platform/window_in_use.h"
 #include "widgets/view.h"
 
 class QTextBrowser;
@@ -38,9 +40,17 @@ class GameWindows {
     // dialog, else the screen that takes input. False when no window is open.
     bool raiseActiveWindow();
     void openHelp();
+    // Tells the platform which window the player uses and the keys it answers, when that
+    // has changed.
+    void tellWindowInUse();
 
   private:
     void placeNewWindow(ScreenId id, QWidget* w);
+    // Moves every open window back into view once the screen has changed (a page made
+    // smaller or turned).
+    void keepInView();
+    QWidget* screenInUse() const;
+    QList<OnScreenKey> keysOf(QWidget* w) const;
     QWidget* ownerWindow(ScreenId id) const;
     QMargins frameMargins();
     void noteFrame(const QWidget* w);
@@ -51,6 +61,8 @@ class GameWindows {
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
     QMargins frame_;  // the window manager's frame, as last seen round a shown window
+    QPointer<QWidget> fitted_, keyed_;   // the windows in use, as last told
+    std::unique_ptr<QObject> watching_;  // the screen and the focus, while the windows live
 };
 
 }  // namespace zentar

@@ -19,9 +19,9 @@ std::unique_ptr<View> make(ScreenHost& host) {
 }
 
 constexpr ScreenWindowKind kWindows[] = {
-    {ScreenId::Chooser, make<ItemChooserView>, ScreenId::Battle},
-    {ScreenId::Training, make<TrainingView>, ScreenId::Main},
-    {ScreenId::Battle, make<BattleView>, std::nullopt},
+    {ScreenId::Chooser, make<ItemChooserView>, ScreenId::Battle, kCloseKey},
+    {ScreenId::Training, make<TrainingView>, ScreenId::Main, kCloseKey},
+    {ScreenId::Battle, make<BattleView>, std::nullopt, {u"一時停止", Qt::Key_Return}},
     {ScreenId::Shop, make<ShopView>, std::nullopt},
     {ScreenId::Main, make<MainScreenView>, std::nullopt},
     {ScreenId::Ending, make<EndingView>, std::nullopt},

@@ -3,6 +3,7 @@
 // knows no window.
 #pragma once
 
+#include <Qt>
 #include <memory>
 #include <optional>
 #include <span>
@@ -14,11 +15,21 @@ namespace zentar {
 class ScreenHost;
 class View;
 
+// A key a window answers besides its menus' shortcuts, with what it does.
+struct WindowKey {
+    const char16_t* action = nullptr;
+    int key = 0;  // a Qt::Key
+};
+
 struct ScreenWindowKind {
     ScreenId id;
     std::unique_ptr<View> (*make)(ScreenHost& host);
     std::optional<ScreenId> owner;  // the window a dialog opens over and stays with
+    WindowKey key = {};
 };
+
+// What a dialog's Escape does: it acts as its close box.
+inline constexpr WindowKey kCloseKey = {u"閉じる", Qt::Key_Escape};
 
 // The windows' kinds, the one most in front first: the dialogs, then the battle and the
 // shop, which open while the main screen is away, then the rest.

@@ -48,6 +48,10 @@ QPoint beside(const QRect& anchor, QSize frame, const QRect& screen) {
     return kept(QRect(above, frame), screen).topLeft();
 }
 
+QPoint keptOn(const QRect& frame, const QRect& screen) {
+    return kept(frame, screen).topLeft();
+}
+
 QSize within(QSize wanted, const QMargins& frame, const QRect& screen) {
     const QSize room = screen.size().shrunkBy(frame);
     return wanted.boundedTo(room);

@@ -25,6 +25,10 @@ QPoint centredWithRoom(QSize frame, QSize dialog, const QRect& screen);
 // above it, kept on the screen, where it covers the least that matters of a window.
 QPoint beside(const QRect& anchor, QSize frame, const QRect& screen);
 
+// The top left of a window of frame rectangle `frame` moved back onto `screen`, as little as
+// it takes; one larger than the screen keeps its top left on it.
+QPoint keptOn(const QRect& frame, const QRect& screen);
+
 // The size of a window that should be `wanted` but fits into `screen` with its frame.
 QSize within(QSize wanted, const QMargins& frame, const QRect& screen);
 

@@ -150,6 +150,8 @@ int main(int argc, char** argv) {
         ok &= save(icons.last(), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
     }
     ok &= saveIco(icons, out + "/icons/zentar.ico");
+    for (int size : {192, 512})  // the page's, for a phone's home screen
+        ok &= save(art::appIcon(size), out + QStringLiteral("/icons/zentar-%1.png").arg(size));
     ok &= art::writeSounds(out);
     return ok ? 0 : 1;
 }

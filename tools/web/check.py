@@ -4,8 +4,11 @@ would by keyboard and mouse: the title with a name typed and composed with an in
 method, a new game answered through its box, the training
 dialog, the shop, 育成中断; then a reload, 続きから and 育成中断 again, the saved game
 read back from the page's storage both times. Then saves cut part-way by a crash of the
-tab, and one into a full storage: the next start has one whole save each time. Last, the
-save written out with the page's button, carried through the Linux game, and read in.
+tab, and one into a full storage: the next start has one whole save each time; the save
+written out with the page's button, carried through the Linux game, and read in. Last, a
+phone held sideways, by touch alone: a new game named with the phone's keyboard, a training
+order, a purchase, a battle paused with the on-screen key and an item used, the help opened
+and closed, 育成中断; then the network off, a reload, 続きから and the save read back.
 
     check.py ADDRESS SCREENSHOTS LINUX_GAME      exits 1 with the step that failed
 """
@@ -29,6 +32,8 @@ NAME, COMPOSING = "Zen王", "おう"  # the last letter composed from COMPOSING
 SAVED_NAME = "qt-v0-zentar-zentar-velmora/name0"
 JOURNAL = "qt-v0-zentar-zentar-velmora-journal"
 CUTS = (5, 50, 150)  # writes of a save that land before the tab crashes
+PHONE = (844, 390)  # a phone held sideways, in CSS pixels
+PHONE_NAME = "タッチ"
 
 
 class Failed(Exception):
@@ -114,11 +119,15 @@ CTRL = 2
 CUT_AFTER = """(n => { const store = Storage.prototype.setItem;
   Storage.prototype.setItem = function (k, v) { if (n-- > 0) store.call(this, k, v); };
   Storage.prototype.removeItem = function () {}; })(%d)"""
-# The page's storage filled with other things, to the last few bytes.
+# The page's storage filled with other things, to the last few bytes (the page tells of a
+# value the browser refuses, rather than throw).
 FILL = """(() => { let chunk = "x".repeat(1 << 20), i = 0;
-  while (chunk.length > 0) {
-    try { localStorage.setItem("filler" + i++, chunk); } catch (e) { chunk = chunk.slice(chunk.length / 2 | 0); }
-    if (chunk.length < 16) break; } })()"""
+  while (chunk.length >= 16) {
+    window.zentarStorageRefused = false;
+    localStorage.setItem("filler" + i++, chunk);
+    if (window.zentarStorageRefused) chunk = chunk.slice(chunk.length / 2 | 0);
+  }
+  window.zentarStorageRefused = false; })()"""
 UNFILL = """Object.keys(localStorage).filter(k => k.startsWith("filler"))
   .forEach(k => localStorage.removeItem(k))"""
 
@@ -211,6 +220,158 @@ def check(address, shots, linux):
     finally:
         browser.close()
         shutil.rmtree(profile, ignore_errors=True)
+    touch_pass(address, shots)
+
+
+def touch_pass(address, shots):
+    profile = tempfile.mkdtemp()
+    phone = Phone(profile)
+    taken = [0]
+
+    def shot(name):
+        taken[0] += 1
+        phone.screenshot(f"{shots}/touch-{taken[0]:02d}-{name}.png")
+
+    try:
+        began = time.monotonic()
+        phone.open(address)
+        shot("title")
+        phone.tap_control("NAM")
+        if not phone.evaluate("document.activeElement === zentarGame.zentarTextField"):
+            raise Failed("a tap on the name box did not give the phone's keyboard a field")
+        phone.insert(PHONE_NAME)  # as a phone's keyboard puts text in
+        phone.key_for("はじめから", "決定")
+        phone.key_for("決定", "命令")
+        phone.key_for("命令", "閉じる")  # the training dialog: a training order by taps
+        phone.choose("NAIYO", 0)
+        phone.tap_control("OK")
+        phone.wait_keys("命令")
+        phone.key_for("仕入", None)  # the shop: one of the first goods
+        phone.wait_control("NO")
+        phone.choose("NAIYO", 0)
+        phone.tap_control("Text1")
+        phone.insert("1")
+        phone.tap_control("OK")  # 買う
+        phone.key_for("決定", None)  # 毎度あり！！
+        phone.tap_control("NO")
+        phone.wait_keys("決戦")
+        phone.tap_control("KKAze")  # the next country: rival 1
+        phone.key_for("決戦", "一時停止")
+        phone.battle_order("一時停止", 2)  # アイテム使わせろ！
+        phone.choose("AITEM", 0)
+        phone.tap_control("Command1")  # 使う: its effect plays, and a box tells of it
+        phone.key_for("決定", "一時停止")
+        shot("item-used")
+        phone.battle_order("一時停止", 3)  # 退却ー！！!
+        while not phone.keys_are("命令"):
+            phone.key_for("決定", None)
+        phone.key_for("お助けヘルプ", "閉じる")
+        shot("help")
+        phone.close_keyed_window()
+        phone.wait_keys("命令")
+        phone.key_for("育成中断", None)
+        wait_for(20, lambda: phone.evaluate("!document.getElementById('ended').hidden"),
+                 "the page did not end after 育成中断 by touch")
+        saved = phone.evaluate(SAVED)
+        if saved.get(SAVED_NAME) != PHONE_NAME or len(saved) != SAVED_VALUES:
+            raise Failed("the game played by touch was not saved whole")
+        phone.offline()
+        phone.open(address)
+        phone.key_for("続きから", "命令")
+        phone.key_for("育成中断", None)
+        wait_for(20, lambda: phone.evaluate(SAVED) == saved,
+                 "the game continued offline did not save what was saved before")
+        print(f"web check: by touch on a phone held sideways ({PHONE[0]}×{PHONE[1]}): a name from"
+              " the phone's keyboard, training, a purchase, a battle paused on screen with an item"
+              " used, the help closed by its close box, 育成中断; offline, reload, 続きから:"
+              f" {time.monotonic() - began:.0f} s")
+    except Failed:
+        shot("failed")
+        raise
+    finally:
+        phone.close()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+class Phone(Browser):
+    """A phone held sideways, in Chromium's mobile emulation, played by touch alone."""
+
+    def __init__(self, profile):
+        super().__init__(profile)
+        self.call("Page.enable")
+        self.call("Network.enable")
+        self.call("Emulation.setDeviceMetricsOverride", width=PHONE[0], height=PHONE[1],
+                  deviceScaleFactor=3, mobile=True)
+        self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+
+    def open(self, address):
+        self.call("Page.navigate", url=address)
+        wait_for(30, lambda: self.evaluate("typeof qtLoader !== 'undefined' && "
+                                           "qtLoader.status") == "Running",
+                 "the page did not start the game on the phone")
+        wait_for(10, lambda: self.evaluate("!!(window.zentarInUse && zentarInUse.fitted)"),
+                 "the page fitted no window")
+        time.sleep(1)
+
+    def offline(self):
+        wait_for(60, lambda: self.evaluate("!!(navigator.serviceWorker.controller || "
+                                           "window.zentarKept)") or self.evaluate(
+            "navigator.serviceWorker.ready.then(() => { window.zentarKept = true; }), false"),
+            "the page's files were not kept for offline play")
+        self.call("Network.emulateNetworkConditions", offline=True, latency=0,
+                  downloadThroughput=-1, uploadThroughput=-1)
+
+    def tap(self, x, y):
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        time.sleep(0.5)
+
+    def control(self, name, entry=-1):
+        return self.evaluate(f"(() => {{ const r = zentarGame.zentarControlAt("
+                             f"{json.dumps(name)}, {entry}); "
+                             "return r && [r.x * zentarPageScale, r.y * zentarPageScale]; })()")
+
+    def wait_control(self, name, entry=-1):
+        wait_for(10, lambda: self.control(name, entry), f"no control {name} to tap")
+
+    def tap_control(self, name, entry=-1):
+        self.wait_control(name, entry)
+        self.tap(*self.control(name, entry))
+
+    def choose(self, name, entry):  # a drop-down list opened by a tap, an entry tapped
+        self.tap_control(name)
+        self.tap_control(name, entry)
+
+    def keys_are(self, action):
+        return action in self.evaluate("[...document.querySelectorAll('#keys button')]"
+                                       ".map((b) => b.firstChild.textContent)")
+
+    def wait_keys(self, action):
+        wait_for(20, lambda: self.keys_are(action), f"no on-screen key {action}")
+
+    def key_for(self, action, then):  # an on-screen key tapped, and the key it leads to
+        self.wait_keys(action)
+        at = self.evaluate("(() => { const b = [...document.querySelectorAll('#keys button')]"
+                           f".find((b) => b.firstChild.textContent === {json.dumps(action)});"
+                           " const r = b.getBoundingClientRect();"
+                           " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+        self.tap(*at)
+        if then:
+            self.wait_keys(then)
+
+    def battle_order(self, pause, order):  # the battle paused, a strategy chosen and ordered
+        def paused():  # the clock pauses once the opening talk is over
+            self.key_for(pause, None)
+            return self.control("SENPO")
+        wait_for(60, paused, "the battle did not pause")
+        self.choose("SENPO", order)
+        self.tap_control("II")
+
+    def close_keyed_window(self):  # a tap on the close box of the window with the keyboard
+        w = self.evaluate("zentarInUse.keyed")
+        bar = w["y"] - w["frameY"]
+        scale = self.evaluate("zentarPageScale")
+        self.tap((w["frameX"] + w["width"] - bar * 0.7) * scale, (w["frameY"] + bar / 2) * scale)
 
 
 def train_a_day(browser, start, shot):

@@ -28,6 +28,7 @@ wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
 cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
 cp assets/icons/zentar-32.png "$site/zentar.png"
+cp assets/icons/zentar-192.png assets/icons/zentar-512.png tools/web/manifest.webmanifest "$site/"
 sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
     tools/web/index.html >"$site/index.html"
 
@@ -38,6 +39,13 @@ cp -r "$qt/share/licenses" "$site/licenses/qt"
 files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
          while read -r f; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
 sed -e "s|@FILES@|$files|" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
+
+# The service worker keeps this version's files: all the page loads, named by their hash.
+kept="$(cd "$site" && find . -maxdepth 1 -type f ! -name '*.br' ! -name '*.gz' ! -name sw.js \
+        ! -name '*.tar.*' -printf '%P\n' | sort)"
+edition="$(cd "$site" && sha256sum $kept | sha256sum | cut -c1-16)"
+listed="$(printf '"./", '; printf '"%s", ' $kept)"
+sed -e "s/@VERSION@/$edition/" -e "s|@FILES@|${listed%, }|" tools/web/sw.js >"$site/sw.js"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).
 for file in "$site/zentar.wasm" "$site/zentar.js" "$site/qtloader.js" "$site/index.html"; do

@@ -46,8 +46,11 @@ void composed(bool done, const std::string& utf8) {
     QCoreApplication::sendEvent(box, &event);
 }
 
+void followFocus();
+
 EMSCRIPTEN_BINDINGS(zentar_input_method) {
     emscripten::function("zentarComposed", &composed);
+    emscripten::function("zentarFollowFocus", &followFocus);
 }
 
 // clang-format off
@@ -87,16 +90,20 @@ EM_JS(void, makeTextField, (), {
     });
 });
 
-EM_JS(void, useTextField, (bool wanted, int x, int y, int height), {
+// The field takes the keyboard only once the player has touched, clicked or typed: a phone
+// raises its keyboard for a field focused in a gesture, and only then.
+EM_JS(void, useTextField, (bool wanted, int x, int y, int height, bool numeric), {
     const field = Module.zentarTextField;
     const canvas = Module.qtContainerElements[0];
     if (wanted) {
         field.dataset.wanted = "1";
+        field.inputMode = numeric ? "numeric" : "text";
         // At the text box's cursor, where the input method shows its candidates.
-        field.style.left = (canvas.offsetLeft + x) + "px";
-        field.style.top = (canvas.offsetTop + y) + "px";
-        field.style.height = height + "px";
-        field.focus({preventScroll: true});
+        const scale = window.zentarPageScale || 1;
+        field.style.left = (canvas.offsetLeft + x * scale) + "px";
+        field.style.top = (canvas.offsetTop + y * scale) + "px";
+        field.style.height = (height * scale) + "px";
+        if (window.zentarGestured) field.focus({preventScroll: true});
     } else {
         delete field.dataset.wanted;
         if (document.activeElement === field) canvas.focus({preventScroll: true});
@@ -113,16 +120,25 @@ bool takesText(QObject* focus) {
     return query.value(Qt::ImEnabled).toBool() && !query.value(Qt::ImReadOnly).toBool();
 }
 
+// Whether the box takes numbers: the phone then offers its number keys.
+bool takesNumbers(QObject* focus) {
+    QInputMethodQueryEvent query(Qt::ImHints);
+    QCoreApplication::sendEvent(focus, &query);
+    return query.value(Qt::ImHints).toInt() & Qt::ImhPreferNumbers;
+}
+
+// Called as the focus moves, and by the page after every tap, so that a tap on the box that
+// has the focus raises the phone's keyboard as well.
 void followFocus() {
     QObject* focus = QGuiApplication::focusObject();
     const QWindow* window = QGuiApplication::focusWindow();
     if (!takesText(focus) || !window) {
-        useTextField(false, 0, 0, 0);
+        useTextField(false, 0, 0, 0, false);
         return;
     }
     const QRect cursor = QGuiApplication::inputMethod()->cursorRectangle().toRect();
     const QPoint at = window->geometry().topLeft() + cursor.topLeft();
-    useTextField(true, at.x(), at.y(), cursor.height());
+    useTextField(true, at.x(), at.y(), cursor.height(), takesNumbers(focus));
 }
 
 // Gives the keyboard back to the window the player was using when no window shown has it,

@@ -1,11 +1,8 @@
-# The browser: the saved game in the page's storage, written in place; a tab lock; waits
-# that sleep; the keyboard routed by the page; the page's buttons that carry the save.
+# The browser: the saved game in the page's storage, written in place; a tab lock; and its
+# own waits that sleep, keyboard routed by the page, buttons that carry the save, the page
+# fitted to the screen with on-screen keys.
 target_sources(zentar_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hidden_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keyboard.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/save_transfer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/saved_game_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_in_use.cpp)
