@@ -174,6 +174,21 @@ class BattleWindowTest : public QObject {
         senpo->hidePopup();
     }
 
+    // A finger's tap lasts: the list it opens stays open when the finger lifts.
+    void aStrategyListOpenedByALongPressStaysOpen() {
+        BattleWindow w;
+        QTest::keyClick(w.field, Qt::Key_Return);
+        auto* senpo = w.menu<QComboBox>("SENPO");
+        QTest::mousePress(senpo, Qt::LeftButton);
+        QTRY_VERIFY(senpo->view()->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QWidget* list = senpo->view()->window();  // the open list takes the mouse
+        QTest::mouseRelease(list, Qt::LeftButton, {},
+                            list->mapFromGlobal(senpo->mapToGlobal(senpo->rect().center())));
+        QVERIFY(senpo->view()->isVisible());
+        senpo->hidePopup();
+    }
+
     void theMenuShowsWhereTheFocusIs() {
         BattleWindow w;
         QVERIFY(w.active);

@@ -11,6 +11,7 @@
 
 #include "battle/battle.h"
 #include "battle/field_view.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/virtual_keys.h"
 #include "widgets/widgets.h"
 
@@ -44,7 +45,7 @@ BattleView::BattleView(ScreenHost& app)
     sinti_->setReadOnly(true);
     setBackground(sinti_, {0, 255, 255});
     sinti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    senpo_ = new QComboBox(handan_);
+    senpo_ = new DropDownList(handan_);
     connect(senpo_, &QComboBox::activated, this,
             [this](int i) { forward([i](Form3& f) { f.SENPO_Click(i); }); });
     // Enter, like Space, presses the menu's button that has the focus.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "battle/item_chooser.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
@@ -19,7 +20,7 @@ ItemChooserView::ItemChooserView(ScreenHost& app) : ScreenWindow(app, &Form7::Co
     ite_ = new QLineEdit(this);
     ite_->setReadOnly(true);
     ite_->setFocusPolicy(Qt::NoFocus);
-    aitem_ = new QComboBox(this);
+    aitem_ = new DropDownList(this);
     aitem_->setMaxVisibleItems(15);
     connect(aitem_, &QComboBox::activated, this,
             [this](int i) { forward([i](Form7& f) { f.AITEM_Click(i); }); });

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "country/shop.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
@@ -16,7 +17,7 @@ ShopView::ShopView(ScreenHost& app) : ScreenWindow(app, &Shop::NO_Click) {
     setFixedSize(px(3405), px(3540));
     setFont(gameFont(12));
     for (QLabel*& l : label1_) l = new QLabel(this);
-    naiyo_ = new QComboBox(this);
+    naiyo_ = new DropDownList(this);
     connect(naiyo_, &QComboBox::activated, this,
             [this](int i) { forward([i](Shop& f) { f.NAIYO_Click(i); }); });
     const auto entry = [this](void (Shop::*change)(const QString&)) {

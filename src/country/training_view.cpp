@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "country/training.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/widgets.h"
 
 namespace zentar {
@@ -16,7 +17,7 @@ TrainingView::TrainingView(ScreenHost& app) : ScreenWindow(app, &Form4::NO_Click
     setFixedSize(px(3435), px(1680));
     setFont(gameFont(12));
     for (QLabel*& l : label1_) l = new QLabel(this);
-    naiyo_ = new QComboBox(this);
+    naiyo_ = new DropDownList(this);
     connect(naiyo_, &QComboBox::activated, this,
             [this](int i) { forward([i](Form4& f) { f.NAIYO_Click(i); }); });
     text1_ = new QLineEdit(this);
