@@ -10,7 +10,7 @@ phone held sideways, by touch alone: a new game named with the phone's keyboard,
 order, a purchase, a battle paused with the on-screen key and an item used, the help opened
 and closed, 育成中断; then the network off, a reload, 続きから and the save read back.
 
-    check.py ADDRESS SCREENSHOTS LINUX_GAME      exits 1 with the step that failed
+    check.py ADDRESS SCREENSHOTS LINUX_GAME SITE      exits 1 with the step that failed
 """
 import base64
 import json
@@ -138,7 +138,7 @@ SAVED = """(() => { const s = {};
   return s; })()"""
 
 
-def check(address, shots, linux):
+def check(address, shots, linux, site):
     profile = tempfile.mkdtemp()
     browser = Browser(profile)
     step = [0]
@@ -220,10 +220,14 @@ def check(address, shots, linux):
     finally:
         browser.close()
         shutil.rmtree(profile, ignore_errors=True)
-    touch_pass(address, shots)
+    touch_pass(site, shots)
 
 
-def touch_pass(address, shots):
+def touch_pass(site, shots):
+    # A server of its own, stopped for the network to be gone.
+    server = subprocess.Popen([sys.executable, str(pathlib.Path(__file__).with_name("serve.py")),
+                               site, "0"], stdout=subprocess.PIPE, text=True)
+    address = server.stdout.readline().strip()
     profile = tempfile.mkdtemp()
     phone = Phone(profile)
     taken = [0]
@@ -265,7 +269,9 @@ def touch_pass(address, shots):
         phone.battle_order("一時停止", 3)  # 退却ー！！!
         while not phone.keys_are("命令"):
             phone.key_for("決定", None)
-        phone.key_for("お助けヘルプ", "閉じる")
+        phone.key_for("お助けヘルプ", "決定")  # a word first, then the manual
+        phone.key_for("決定", None)
+        wait_for(10, lambda: phone.keys() == ["閉じる"], "the help did not open")
         shot("help")
         phone.close_keyed_window()
         phone.wait_keys("命令")
@@ -275,7 +281,9 @@ def touch_pass(address, shots):
         saved = phone.evaluate(SAVED)
         if saved.get(SAVED_NAME) != PHONE_NAME or len(saved) != SAVED_VALUES:
             raise Failed("the game played by touch was not saved whole")
-        phone.offline()
+        phone.kept()
+        server.terminate()
+        server.wait(10)
         phone.open(address)
         phone.key_for("続きから", "命令")
         phone.key_for("育成中断", None)
@@ -290,6 +298,7 @@ def touch_pass(address, shots):
         raise
     finally:
         phone.close()
+        server.kill()
         shutil.rmtree(profile, ignore_errors=True)
 
 
@@ -299,7 +308,6 @@ class Phone(Browser):
     def __init__(self, profile):
         super().__init__(profile)
         self.call("Page.enable")
-        self.call("Network.enable")
         self.call("Emulation.setDeviceMetricsOverride", width=PHONE[0], height=PHONE[1],
                   deviceScaleFactor=3, mobile=True)
         self.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
@@ -313,13 +321,10 @@ class Phone(Browser):
                  "the page fitted no window")
         time.sleep(1)
 
-    def offline(self):
-        wait_for(60, lambda: self.evaluate("!!(navigator.serviceWorker.controller || "
-                                           "window.zentarKept)") or self.evaluate(
-            "navigator.serviceWorker.ready.then(() => { window.zentarKept = true; }), false"),
-            "the page's files were not kept for offline play")
-        self.call("Network.emulateNetworkConditions", offline=True, latency=0,
-                  downloadThroughput=-1, uploadThroughput=-1)
+    def kept(self):  # once the service worker has kept the page's files
+        self.evaluate("navigator.serviceWorker.ready.then(() => { window.zentarKept = true; })")
+        wait_for(60, lambda: self.evaluate("!!window.zentarKept"),
+                 "the page's files were not kept for offline play")
 
     def tap(self, x, y):
         self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
@@ -342,9 +347,12 @@ class Phone(Browser):
         self.tap_control(name)
         self.tap_control(name, entry)
 
+    def keys(self):
+        return self.evaluate("[...document.querySelectorAll('#keys button')]"
+                             ".map((b) => b.firstChild.textContent)")
+
     def keys_are(self, action):
-        return action in self.evaluate("[...document.querySelectorAll('#keys button')]"
-                                       ".map((b) => b.firstChild.textContent)")
+        return action in self.keys()
 
     def wait_keys(self, action):
         wait_for(20, lambda: self.keys_are(action), f"no on-screen key {action}")
@@ -469,7 +477,7 @@ def leave_shop(browser):
 
 def main():
     try:
-        check(sys.argv[1], sys.argv[2], sys.argv[3])
+        check(*sys.argv[1:5])
     except Failed as failure:
         print(f"web check FAILED: {failure} (screenshots in {sys.argv[2]})", file=sys.stderr)
         sys.exit(1)

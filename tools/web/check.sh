@@ -29,5 +29,6 @@ for _ in $(seq 50); do [ -s "$scratch/address" ] && break; sleep 0.1; done
 rm -rf build/web/check && mkdir -p build/web/check
 # Debian's python, which has Debian's websocket module.
 linux="$(zentar_linux_game)"
-/usr/bin/python3 tools/web/check.py "$(cat "$scratch/address")" build/web/check "$linux"
+/usr/bin/python3 tools/web/check.py "$(cat "$scratch/address")" build/web/check "$linux" \
+    build/web/site
 echo "web check passed in $((SECONDS - start)) s"
