@@ -27,7 +27,6 @@ import websocket
 
 WIDTH, HEIGHT = 1280, 900
 SAVED_VALUES = 208
-SHOP_LEAVE = (50, 106)  # the shop's 帰る button from the middle of the page
 NAME, COMPOSING = "Zen王", "おう"  # the last letter composed from COMPOSING
 SAVED_NAME = "qt-v0-zentar-zentar-velmora/name0"
 JOURNAL = "qt-v0-zentar-zentar-velmora-journal"
@@ -100,6 +99,13 @@ class Browser:
     def close(self):
         self.process.terminate()
         self.process.wait(10)
+
+
+def control_on_page(browser, name, entry=-1):
+    # The middle of a control of the game's windows on the page, or None while none shows.
+    return browser.evaluate(f"(() => {{ const r = zentarGame.zentarControlAt({json.dumps(name)},"
+                            f" {entry}); return r && [r.x * zentarPageScale,"
+                            " r.y * zentarPageScale]; })()")
 
 
 def wait_for(seconds, condition, failure):
@@ -332,9 +338,7 @@ class Phone(Browser):
         time.sleep(0.5)
 
     def control(self, name, entry=-1):
-        return self.evaluate(f"(() => {{ const r = zentarGame.zentarControlAt("
-                             f"{json.dumps(name)}, {entry}); "
-                             "return r && [r.x * zentarPageScale, r.y * zentarPageScale]; })()")
+        return control_on_page(self, name, entry)
 
     def wait_control(self, name, entry=-1):
         wait_for(10, lambda: self.control(name, entry), f"no control {name} to tap")
@@ -467,10 +471,8 @@ def carry(browser, start, shot, profile, linux):
 
 
 def leave_shop(browser):
-    # A click on 帰る, where the shop, centred in the page, shows it.
-    box = browser.evaluate("(() => { const r = document.getElementById('game')"
-                           ".getBoundingClientRect(); return [r.x, r.y, r.width, r.height]; })()")
-    x, y = box[0] + box[2] / 2 + SHOP_LEAVE[0], box[1] + box[3] / 2 + SHOP_LEAVE[1]
+    # A click on 帰る, where the page shows it.
+    x, y = control_on_page(browser, "NO")
     for kind in ("mousePressed", "mouseReleased"):
         browser.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
 
