@@ -14,7 +14,9 @@ namespace zentar {
 
 Application::Application(const AppServices& services)
     : game_({services.random, dialogues_, services.sound, services.clock, services.store},
-            makeScreen) {
+            makeScreen),
+      timers_(this, game_, services.timerClock,
+              [this](const std::function<void()>& handler) { dispatch(handler); }) {
     loadResources();
     applyGameLook();
 }

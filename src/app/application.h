@@ -23,6 +23,7 @@ struct AppServices {
     RandomSource& random;
     Sound& sound;
     Clock& clock;
+    TimerClock& timerClock;
     Store& store;
 };
 
@@ -36,9 +37,11 @@ class Application : public QObject, public ScreenHost, private DialogueHost {
     // Opens the title screen.
     void start();
 
-    // Runs one handler of the game, then brings every window up to date.
+    // Runs one handler of the game, then brings every window up to date. The ticks a
+    // sleeping timer owes run first.
     template <typename Handler>
     void dispatch(Handler&& handler) {
+        timers_.catchUp();
         game_.run(std::forward<Handler>(handler));
         refresh();
     }
@@ -74,8 +77,7 @@ class Application : public QObject, public ScreenHost, private DialogueHost {
     Pictures pictures_;
     GameWindows windows_{*this};
     // Declared last, so they stop first: no handler may run into a half torn down game.
-    GameTimers timers_{this, game_,
-                       [this](const std::function<void()>& handler) { dispatch(handler); }};
+    GameTimers timers_;
     bool closing_ = false;  // told to end from outside: no box waits for an answer
 };
 
