@@ -3,11 +3,11 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
-#include "country/training.h"
 #include "test_support.h"
 #include "window_support.h"
 
@@ -57,42 +57,20 @@ const QTimer* timerOf(Application& app, ScreenId id, int index) {
     return app.timer(*app.game().screen(id)->timers()[index].timer);
 }
 
-// What the player does on the main screen at a tick of the day clock: orders, the speed
-// bar, the pause question, a battle fought while an order runs.
+// The player's orders, speed bar, battle and pause question, at ticks of the day clock.
 void play(Application& app, int tick) {
     Game& g = app.game();
     Form2* main = g.find<Form2>();
-    const auto order = [&](int mode, const char* days) {
-        main->N1_Click();
-        g.find<Form4>()->NAIYO_Click(mode - 1);
-        g.find<Form4>()->Text1_Change(QString::fromLatin1(days));
-        g.find<Form4>()->OK_Click();
-    };
-    switch (tick) {
-        case 0:
-            g.st.kaigyo = QStringLiteral("\r\n");
-            g.st.newGame({});
-            return app.dispatch([&] { g.Show(ScreenId::Main); });
-        case 9:
-            return app.dispatch([&] { order(5, "2"); });
-        case 140:
-            return app.dispatch([&] { main->MSP_Change(37); });
-        case 150:
-            return app.dispatch([&] { order(6, "9"); });
-        case 230: {
-            BoxWatcher yes(QStringLiteral("はい"));
-            return app.dispatch([&] { main->Form_KeyDown('X'); });
-        }
-        case 260:
-            return app.dispatch([&] { order(2, "3"); });
-        case 262:
-            return app.dispatch([&] {
-                main->KKAze_Change(4);
-                main->N3_Click();
-            });
-        case 330:
-            return app.dispatch([&] { g.find<Form3>()->QueryUnload(); });
-    }
+    BoxWatcher yes(QStringLiteral("はい"));
+    const std::map<int, std::function<void()>> events = {
+        {0, [&] { g.st.newGame({}), g.Show(ScreenId::Main); }},
+        {9, [&] { g.st.kunren = 6, g.st.nissu = 9; }},
+        {100, [&] { main->MSP_Change(37); }},
+        {140, [&] { main->hyouji = 4, main->N3_Click(); }},
+        {200, [&] { g.find<Form3>()->QueryUnload(); }},
+        {260, [&] { main->Form_KeyDown('X'); }},
+        {270, [&] { g.st.kunren = 2, g.st.nissu = 2; }}};
+    if (events.count(tick)) app.dispatch(events.at(tick));
 }
 
 }  // namespace
@@ -112,9 +90,8 @@ class TimersTest : public QObject {
         const int main = static_cast<int>(ScreenId::Main);
         const int battle = static_cast<int>(ScreenId::Battle);
         QTest::newRow("day clock") << int(MainScreen) << main << 1 << 100 << 55;
-        // asleep until the first tick of the time of day's next second; the clock's is a
-        // whole second
-        QTest::newRow("day clock asleep") << int(Idle) << main << 1 << 100 << 19 * kTickMs;
+        QTest::newRow("day clock asleep till the next second's first tick")
+            << int(Idle) << main << 1 << 100 << 19 * kTickMs;
         QTest::newRow("status refresh") << int(Refresh) << main << 0 << 100 << 55;
         QTest::newRow("shop") << int(Shopping) << static_cast<int>(ScreenId::Shop) << 0 << 100
                               << 55;
@@ -163,23 +140,21 @@ class TimersTest : public QObject {
         QVERIFY(!app.timer(b.Timer1)->isActive());
     }
 
-    // A day clock that sleeps while no order runs leaves the state and the labels that one
-    // woken on every tick leaves.
+    // A day clock asleep while no order runs leaves all as one woken on every tick does.
     void aSleepingDayClockKeepsThePace() {
         FakeServices fakes[2];
         Application sleeping(fakes[0].services()), ticking(fakes[1].services());
-        for (int tick = 0; tick < 420; ++tick) {
-            for (FakeServices& f : fakes) f.timerClock.ms = tick * kTickMs + 7;
-            play(sleeping, tick);
-            play(ticking, tick);
+        for (int tick = 0; tick < 400; ++tick) {
+            for (FakeServices& f : fakes) f.clock.ms = tick * kTickMs + 7;
+            for (Application* app : {&sleeping, &ticking}) play(*app, tick);
             ticking.dispatch([] {});
         }
         sleeping.dispatch([] {});
-        const Form2& a = *sleeping.game().find<Form2>();
-        const Form2& b = *ticking.game().find<Form2>();
-        QCOMPARE(ticking.game().st.nissu, 0);  // the last order has run out
+        QCOMPARE(ticking.game().st.nissu, 0);  // the last order has run all its days
         QCOMPARE(wholeState(sleeping.game().st), wholeState(ticking.game().st));
-        for (int i = 1; i <= 3; ++i) QCOMPARE(a.BUN[i].Caption, b.BUN[i].Caption);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(sleeping.game().find<Form2>()->BUN[i].Caption,
+                     ticking.game().find<Form2>()->BUN[i].Caption);
     }
 
     // Closing the sound stream pumps the event loop while the game is torn down (Qt's

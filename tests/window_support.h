@@ -19,24 +19,16 @@
 
 namespace zentar {
 
-// The timers' clock, which moves only when a test moves it.
-struct FakeTimerClock : TimerClock {
-    std::int64_t ms = 0;
-    std::int64_t steadyMs() override { return ms; }
-    int msToNextSecond() override { return 1000 - ms % 1000; }
-};
-
 // Fakes of the services the windows are handed: seeded draws, a beep that only counts and
-// fixed clocks; the saved game goes to the store a test gives, else into memory.
+// a fixed clock; the saved game goes to the store a test gives, else into memory.
 struct FakeServices {
     FakeRandom random;
     FakeSound sound;
     FakeClock clock;
-    FakeTimerClock timerClock;
     FakeStore memory;
 
     FakeServices() { random.useSeed(1); }
-    AppServices services(Store& store) { return {random, sound, clock, timerClock, store}; }
+    AppServices services(Store& store) { return {random, sound, clock, clock, store}; }
     AppServices services() { return services(memory); }
 };
 
