@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "country/shop.h"
 #include "platform/run.h"
 #include "platform/waiting.h"
 #include "screens/screens.h"
@@ -28,6 +29,9 @@ void Application::start() {
 void Application::terminate() {
     closing_ = true;
     dispatch([this] {
+        // The shop left as its close box leaves it, by 帰る: its purchases are saved with
+        // the main screen it returns to.
+        if (Shop* shop = game_.find<Shop>()) shop->NO_Click();
         game_.Unload(ScreenId::Main);
         game_.End();
     });

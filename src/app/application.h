@@ -48,7 +48,8 @@ class Application : public QObject, public ScreenHost, private DialogueHost {
 
     void deliver(ScreenId id, const std::function<void()>& handler) override;
 
-    // Ends the game from outside the game: saves as closing the main screen would.
+    // Ends the game from outside the game: saves as closing the main screen would, and
+    // leaves the shop for it first.
     void terminate();
     // The exit status of the program: not 0 when the last save of the run failed, so that
     // a save lost as the session ends shows in its log.
