@@ -322,7 +322,7 @@ class WindowsTest : public QObject {
     }
 
     // While the shop says the money is short, over the shop, its total shows the price it
-    // refused.
+    // refused; then the order it reset is typed over.
     void shopShowsTheRefusedPriceWithItsMessage() {
         WindowSession s;
         s.newGameOnMain();
@@ -340,11 +340,14 @@ class WindowsTest : public QObject {
             shown = total->text();
             reached = s.game().find<Shop>()->Text3.Text;
         });
-        QTest::keyClicks(s.control<QLineEdit>(ScreenId::Shop, "Text1"), QStringLiteral("9"));
+        auto* count = s.control<QLineEdit>(ScreenId::Shop, "Text1");
+        QTest::keyClicks(count, QStringLiteral("9"));
         QTRY_COMPARE(message, QStringLiteral("おい、金足りねえぞ！！"));
         QCOMPARE(owner, s.window(ScreenId::Shop)->windowHandle());  // the box stays above the shop
         QCOMPARE(shown, reached);
         QVERIFY(shown != QStringLiteral("0￥"));
+        QTest::keyClicks(count, QStringLiteral("7"));
+        QCOMPARE(count->text(), QStringLiteral("7"));
     }
 
     // No caption, entry or text of any window is cut short, nor any open list.
