@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
@@ -48,6 +49,15 @@ QTextBrowser* makeHelpWindow() {
     help->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help);
     QObject::connect(escape, &QShortcut::activated, help, &QWidget::close);
+    // The head and the end of the manual by the platform's keys (Ctrl+Home, Ctrl+End): a
+    // text the player only reads has no cursor to take them.
+    const auto scrollBy = [help](QKeySequence::StandardKey keys, QAbstractSlider::SliderAction to) {
+        auto* shortcut = new QShortcut(keys, help);
+        QObject::connect(shortcut, &QShortcut::activated, help,
+                         [help, to] { help->verticalScrollBar()->triggerAction(to); });
+    };
+    scrollBy(QKeySequence::MoveToStartOfDocument, QAbstractSlider::SliderToMinimum);
+    scrollBy(QKeySequence::MoveToEndOfDocument, QAbstractSlider::SliderToMaximum);
     return help;
 }
 
