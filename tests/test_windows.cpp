@@ -132,6 +132,17 @@ class WindowsTest : public QObject {
         QCOMPARE(playersGame(), before);
     }
 
+    // Alt alone as a browser sends it (its press holds Alt), then Right: もうやめる, last.
+    void quitIsReachedByKeys() {
+        WindowSession s;
+        QWindow* title = nameBox(s)->window()->windowHandle();
+        qt_handleKeyEvent(title, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        qt_handleKeyEvent(title, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QTest::keyClick(title, Qt::Key_Right);
+        const QMenuBar* bar = s.window(ScreenId::Title)->findChild<QMenuBar*>();
+        QCOMPARE(bar->activeAction(), bar->actions().last());
+    }
+
     // The name keeps what fits of 20 bytes, whether typed, pasted or committed by the
     // input method, and the box shows it whole.
     void nameBoxKeepsWhatFits_data() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -63,7 +64,18 @@ QTextBrowser* makeHelpWindow() {
 
 }  // namespace
 
-GameWindows::GameWindows(ScreenHost& host) : host_(host) {}
+bool AltKey::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && key->QInputEvent::modifiers() == Qt::AltModifier)
+            key->setModifiers(Qt::NoModifier);  // which QKeyEvent reports as Alt held
+    }
+    return false;
+}
+
+GameWindows::GameWindows(ScreenHost& host) : host_(host) {
+    qApp->installEventFilter(&altKey_);
+}
 
 GameWindows::~GameWindows() {
     for (auto& view : views_) view.reset();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <array>
@@ -19,6 +20,14 @@ class QWidget;
 namespace zentar {
 
 class ScreenHost;
+
+// Alt pressed alone takes the keyboard to the menu bar of the window in use. Qt's menu bar
+// looks for a press that reports Alt held, as the desktops report it; a browser reports the
+// key's own press the other way round, so such a press is read the desktops' way.
+class AltKey : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 class GameWindows {
   public:
@@ -51,6 +60,7 @@ class GameWindows {
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
     QMargins frame_;  // the window manager's frame, as last seen round a shown window
+    AltKey altKey_;
 };
 
 }  // namespace zentar
