@@ -69,7 +69,7 @@ void play(Application& app, int tick) {
         {140, [&] { main->hyouji = 4, main->N3_Click(); }},
         {200, [&] { g.find<Form3>()->QueryUnload(); }},
         {260, [&] { main->Form_KeyDown('X'); }},
-        {270, [&] { g.st.kunren = 2, g.st.nissu = 2; }}};
+        {270, [&] { g.st.kunren = 2, g.st.nissu = 1; }}};
     if (events.count(tick)) app.dispatch(events.at(tick));
 }
 

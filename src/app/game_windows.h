@@ -1,6 +1,6 @@
 // The game's windows: one Qt window for each loaded screen, made from the table of screens
-// and placed on the screen as it opens, brought up to date after every handled event; and
-// the help window beside them.
+// and placed on the screen as it opens, brought up to date after every handled event; the
+// help window beside them; and Alt's way to their menu bars.
 #pragma once
 
 #include <QMargins>

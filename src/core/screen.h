@@ -23,7 +23,8 @@ struct TimerHook {
     std::function<void()> fire;
     Pace pace = Pace::Interval;
     // A tick-paced timer that may sleep: while `idle` holds, its ticks change nothing the
-    // player sees but the time of day, and `catchUp` runs the ticks it slept through at once.
+    // player sees but the time of day; `catchUp(n)` runs n ticks at once, leaving all as n
+    // ticks one by one would.
     std::function<bool()> idle = nullptr;
     std::function<void(std::int64_t ticks)> catchUp = nullptr;
 };
