@@ -202,8 +202,9 @@ int main(int argc, char** argv) {
         QtRandom random;
         StrikeSound sound;
         QtClock clock;
+        QtTimerClock timerClock;
         const std::unique_ptr<Store> store = openSavedGame();
-        Application app({random, sound, clock, *store});
+        Application app({random, sound, clock, timerClock, *store});
         app.start();
         QApplication::processEvents();
         std::printf("%-58s %12.2f ms\n", "from main() to the title window shown",

@@ -14,10 +14,26 @@ set(ZENTAR_RELEASE_DATE 2026-12-08)
 # that a package nobody named sends no bug report to a stranger.
 set(ZENTAR_MAINTAINER "Zentar packager <packager@zentar.invalid>"
     CACHE STRING "The Debian package's maintainer: Name <address>")
-# The project's own contact is its repository.
-set(ZENTAR_HOMEPAGE https://github.com/zentar/zentar)
+# The project's own contact is its repository on a code forge (https://host/owner/name),
+# named with -DZENTAR_HOMEPAGE: the package then names it as the homepage, its issues as
+# the bug tracker, and the metadata's screenshot as kept there. Without it, the package
+# names no address at all.
+set(ZENTAR_HOMEPAGE "" CACHE STRING "The project's repository: https://host/owner/name")
 set(ZENTAR_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
 set(ZENTAR_GENERATED ${PROJECT_BINARY_DIR}/packaging)
+
+# Configures a file of the package. Without a homepage, what would name one is left out:
+# each line that names it, and the block of metadata marked as kept there.
+function(zentar_configure_package_file template output)
+  file(READ ${template} text)
+  if(NOT ZENTAR_HOMEPAGE)
+    string(REGEX REPLACE "[^\n]*<!-- at the homepage -->.*<!-- /at the homepage -->\n" ""
+           text "${text}")
+    string(REGEX REPLACE "[^\n]*@ZENTAR_HOMEPAGE@[^\n]*\n" "" text "${text}")
+  endif()
+  file(CONFIGURE OUTPUT ${output} CONTENT "${text}" @ONLY)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${template})
+endfunction()
 
 # The desktop's conventions: the program, its desktop entry, icons, AppStream
 # metadata, manual page, changelog and copyright.
@@ -28,8 +44,8 @@ include(GNUInstallDirs)
 install(TARGETS zentar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS zentar RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
 
-configure_file(${PROJECT_SOURCE_DIR}/assets/${ZENTAR_ID}.metainfo.xml.in
-               ${ZENTAR_GENERATED}/${ZENTAR_ID}.metainfo.xml @ONLY)
+zentar_configure_package_file(${PROJECT_SOURCE_DIR}/assets/${ZENTAR_ID}.metainfo.xml.in
+                              ${ZENTAR_GENERATED}/${ZENTAR_ID}.metainfo.xml)
 install(FILES assets/${ZENTAR_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZENTAR_GENERATED}/${ZENTAR_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -53,7 +69,7 @@ string(REGEX REPLACE "^[^\n]*\n\n[^\n]*\n\n" "" licence "${licence}")
 string(STRIP "${licence}" licence)
 string(REPLACE "\n\n" "\n.\n" licence "${licence}")
 string(REPLACE "\n" "\n " ZENTAR_MIT_TEXT "${licence}")
-configure_file(${ZENTAR_PACKAGING}/copyright.in ${ZENTAR_GENERATED}/copyright @ONLY)
+zentar_configure_package_file(${ZENTAR_PACKAGING}/copyright.in ${ZENTAR_GENERATED}/copyright)
 install(FILES ${ZENTAR_GENERATED}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Debian wants the manual page and the changelog compressed, without a time stamp.
@@ -94,7 +110,9 @@ set(CPACK_PACKAGE_CONTACT "${ZENTAR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "raising and battle game against thirteen rival countries")
 file(READ ${ZENTAR_PACKAGING}/description CPACK_PACKAGE_DESCRIPTION)
 string(STRIP "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
-set(CPACK_PACKAGE_HOMEPAGE_URL ${ZENTAR_HOMEPAGE})
+if(ZENTAR_HOMEPAGE)
+  set(CPACK_PACKAGE_HOMEPAGE_URL ${ZENTAR_HOMEPAGE})
+endif()
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The package takes every file but the plain install's program, and the program in games.

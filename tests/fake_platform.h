@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/game_timers.h"
 #include "core/game.h"
 #include "core/random.h"
 
@@ -89,9 +90,13 @@ class FakeSound : public Sound {
     void beep() override { ++beeps; }
 };
 
-class FakeClock : public Clock {
+// The time of day stands still; the timers' clock moves only when a test moves `ms`.
+class FakeClock : public Clock, public TimerClock {
   public:
+    std::int64_t ms = 0;
     QString timeOfDay() override { return QStringLiteral("12:34:56"); }
+    std::int64_t steadyMs() override { return ms; }
+    int msToNextSecond() override { return 1000 - ms % 1000; }
 };
 
 class FakeStore : public Store, public StoreMending {

@@ -261,11 +261,14 @@ class QtServicesTest : public QObject {
     // A save lost as the session ends is seen by nobody: the log and the exit status tell.
     void termSavesTheMainScreenThenEnds_data() {
         QTest::addColumn<bool>("writable");
-        QTest::newRow("a folder the game can write") << true;
-        QTest::newRow("a folder it cannot write") << false;
+        QTest::addColumn<bool>("shopping");
+        QTest::newRow("a folder the game can write") << true << false;
+        QTest::newRow("a folder it cannot write") << false << false;
+        QTest::newRow("in the shop, left as by 帰る") << true << true;
     }
     void termSavesTheMainScreenThenEnds() {
         QFETCH(bool, writable);
+        QFETCH(bool, shopping);
         QTemporaryDir dir;
         storeIn(dir.path());
         if (!writable) writeFile(QFileInfo(savedGame().fileName()).path(), "a file, not a folder");
@@ -276,6 +279,11 @@ class QtServicesTest : public QObject {
         app.game().st.kaigyo = QStringLiteral("\r\n");
         app.game().st.newGame(QStringLiteral("終わりの国"));
         app.dispatch([&] { app.game().Show(ScreenId::Main); });
+        if (shopping)  // a visit whose purchases spent part of the budget
+            app.dispatch([&] {
+                app.game().find<Form2>()->N2_Click();
+                app.game().st.country[0].gold /= 2;
+            });
         if (!writable)
             QTest::ignoreMessage(QtWarningMsg,
                                  QRegularExpression(QStringLiteral("^zentar: .*\\.conf ")));
@@ -286,6 +294,8 @@ class QtServicesTest : public QObject {
         QSettings file = savedGame();
         QCOMPARE(file.value(QStringLiteral("velmora/name0")).toString(),
                  QStringLiteral("終わりの国"));
+        QCOMPARE(file.value(QStringLiteral("velmora/gold0")).toInt(),
+                 app.game().st.country[0].gold);
         QCOMPARE(file.allKeys().size(), 208);
     }
 

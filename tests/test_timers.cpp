@@ -3,17 +3,19 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "battle/battle.h"
 #include "country/main_screen.h"
+#include "test_support.h"
 #include "window_support.h"
 
 using namespace zentar;
 
 namespace {
 
-enum Stage { MainScreen, Refresh, Shopping, Talk, Flash, Fight, Choosing, Ending };
+enum Stage { MainScreen, Idle, Refresh, Shopping, Talk, Flash, Fight, Choosing, Ending };
 
 // Runs the opening of the battle until `done` holds.
 template <typename Done>
@@ -27,6 +29,7 @@ void reach(Application& app, Stage stage) {
     Game& g = app.game();
     switch (stage) {
         case MainScreen:
+        case Idle:  // then left alone: the day clock wakes on its own
             return app.dispatch([&] { g.Show(ScreenId::Main); });
         case Refresh:  // showing another country asks for a refresh
             reach(app, MainScreen);
@@ -54,6 +57,22 @@ const QTimer* timerOf(Application& app, ScreenId id, int index) {
     return app.timer(*app.game().screen(id)->timers()[index].timer);
 }
 
+// The player's orders, speed bar, battle and pause question, at ticks of the day clock.
+void play(Application& app, int tick) {
+    Game& g = app.game();
+    Form2* main = g.find<Form2>();
+    BoxWatcher yes(QStringLiteral("はい"));
+    const std::map<int, std::function<void()>> events = {
+        {0, [&] { g.st.newGame({}), g.Show(ScreenId::Main); }},
+        {9, [&] { g.st.kunren = 6, g.st.nissu = 9; }},
+        {100, [&] { main->MSP_Change(37); }},
+        {140, [&] { main->hyouji = 4, main->N3_Click(); }},
+        {200, [&] { g.find<Form3>()->QueryUnload(); }},
+        {260, [&] { main->Form_KeyDown('X'); }},
+        {270, [&] { g.st.kunren = 2, g.st.nissu = 1; }}};
+    if (events.count(tick)) app.dispatch(events.at(tick));
+}
+
 }  // namespace
 
 class TimersTest : public QObject {
@@ -71,6 +90,8 @@ class TimersTest : public QObject {
         const int main = static_cast<int>(ScreenId::Main);
         const int battle = static_cast<int>(ScreenId::Battle);
         QTest::newRow("day clock") << int(MainScreen) << main << 1 << 100 << 55;
+        QTest::newRow("day clock asleep till the next second's first tick")
+            << int(Idle) << main << 1 << 100 << 19 * kTickMs;
         QTest::newRow("status refresh") << int(Refresh) << main << 0 << 100 << 55;
         QTest::newRow("shop") << int(Shopping) << static_cast<int>(ScreenId::Shop) << 0 << 100
                               << 55;
@@ -98,7 +119,7 @@ class TimersTest : public QObject {
         const QTimer* t = timerOf(app, static_cast<ScreenId>(screen), index);
         QVERIFY(t);
         QVERIFY(t->isActive());
-        QCOMPARE(t->interval(), period);
+        QTRY_COMPARE(t->interval(), period);
         QCOMPARE(t->timerType(), Qt::PreciseTimer);
     }
 
@@ -117,6 +138,23 @@ class TimersTest : public QObject {
         QVERIFY(app.timer(b.snk)->isActive());
         QCOMPARE(app.timer(b.snk)->interval(), kTickMs);
         QVERIFY(!app.timer(b.Timer1)->isActive());
+    }
+
+    // A day clock asleep while no order runs leaves all as one woken on every tick does.
+    void aSleepingDayClockKeepsThePace() {
+        FakeServices fakes[2];
+        Application sleeping(fakes[0].services()), ticking(fakes[1].services());
+        for (int tick = 0; tick < 400; ++tick) {
+            for (FakeServices& f : fakes) f.clock.ms = tick * kTickMs + 7;
+            for (Application* app : {&sleeping, &ticking}) play(*app, tick);
+            ticking.dispatch([] {});
+        }
+        sleeping.dispatch([] {});
+        QCOMPARE(ticking.game().st.nissu, 0);  // the last order has run all its days
+        QCOMPARE(wholeState(sleeping.game().st), wholeState(ticking.game().st));
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(sleeping.game().find<Form2>()->BUN[i].Caption,
+                     ticking.game().find<Form2>()->BUN[i].Caption);
     }
 
     // Closing the sound stream pumps the event loop while the game is torn down (Qt's

@@ -1,8 +1,9 @@
 // Where the windows open, run once for each scale factor (QT_SCALE_FACTOR) on a
 // 1280 × 1024 screen: every window on the screen, the main screen back in its place,
 // the item chooser beside the battle without hiding its field or panel, and the help
-// window within reach of Escape.
+// window within reach of Escape, read end to end by keys.
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 #include "battle/battle.h"
@@ -114,6 +115,12 @@ class WindowPlacementTest : public QObject {
         QVERIFY(screenArea().contains(help->frameGeometry()));
         QVERIFY(QTest::qWaitForWindowActive(help));
         QVERIFY(help->toPlainText().contains(QStringLiteral("ゼンタル")));
+        // Ctrl+End and Ctrl+Home take the manual to its end and back to its head.
+        const QScrollBar* lines = help->verticalScrollBar();
+        QTest::keyClick(help, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(lines->value(), lines->maximum());
+        QTest::keyClick(help, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(lines->value(), lines->minimum());
         QTest::keyClick(help, Qt::Key_Escape);
         QTRY_VERIFY(!openHelp());
     }

@@ -132,6 +132,17 @@ class WindowsTest : public QObject {
         QCOMPARE(playersGame(), before);
     }
 
+    // Alt alone as a browser sends it (its press holds Alt), then Right: もうやめる, last.
+    void quitIsReachedByKeys() {
+        WindowSession s;
+        QWindow* title = nameBox(s)->window()->windowHandle();
+        qt_handleKeyEvent(title, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        qt_handleKeyEvent(title, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QTest::keyClick(title, Qt::Key_Right);
+        const QMenuBar* bar = s.window(ScreenId::Title)->findChild<QMenuBar*>();
+        QCOMPARE(bar->activeAction(), bar->actions().last());
+    }
+
     // The name keeps what fits of 20 bytes, whether typed, pasted or committed by the
     // input method, and the box shows it whole.
     void nameBoxKeepsWhatFits_data() {
@@ -326,7 +337,7 @@ class WindowsTest : public QObject {
     }
 
     // While the shop says the money is short, over the shop, its total shows the price it
-    // refused.
+    // refused; then the order it reset is typed over.
     void shopShowsTheRefusedPriceWithItsMessage() {
         WindowSession s;
         s.newGameOnMain();
@@ -344,11 +355,14 @@ class WindowsTest : public QObject {
             shown = total->text();
             reached = s.game().find<Shop>()->Text3.Text;
         });
-        QTest::keyClicks(s.control<QLineEdit>(ScreenId::Shop, "Text1"), QStringLiteral("9"));
+        auto* count = s.control<QLineEdit>(ScreenId::Shop, "Text1");
+        QTest::keyClicks(count, QStringLiteral("9"));
         QTRY_COMPARE(message, QStringLiteral("おい、金足りねえぞ！！"));
         QCOMPARE(owner, s.window(ScreenId::Shop)->windowHandle());  // the box stays above the shop
         QCOMPARE(shown, reached);
         QVERIFY(shown != QStringLiteral("0￥"));
+        QTest::keyClicks(count, QStringLiteral("7"));
+        QCOMPARE(count->text(), QStringLiteral("7"));
     }
 
     // No caption, entry or text of any window is cut short, nor any open list.

@@ -28,7 +28,7 @@ struct FakeServices {
     FakeStore memory;
 
     FakeServices() { random.useSeed(1); }
-    AppServices services(Store& store) { return {random, sound, clock, store}; }
+    AppServices services(Store& store) { return {random, sound, clock, clock, store}; }
     AppServices services() { return services(memory); }
 };
 

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "country/shop.h"
 #include "platform/run.h"
 #include "platform/waiting.h"
 #include "screens/screens.h"
@@ -14,7 +15,9 @@ namespace zentar {
 
 Application::Application(const AppServices& services)
     : game_({services.random, dialogues_, services.sound, services.clock, services.store},
-            makeScreen) {
+            makeScreen),
+      timers_(this, game_, services.timerClock,
+              [this](const std::function<void()>& handler) { dispatch(handler); }) {
     loadResources();
     applyGameLook();
 }
@@ -26,6 +29,9 @@ void Application::start() {
 void Application::terminate() {
     closing_ = true;
     dispatch([this] {
+        // The shop left as its close box leaves it, by 帰る: its purchases are saved with
+        // the main screen it returns to.
+        if (Shop* shop = game_.find<Shop>()) shop->NO_Click();
         game_.Unload(ScreenId::Main);
         game_.End();
     });

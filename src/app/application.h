@@ -23,6 +23,7 @@ struct AppServices {
     RandomSource& random;
     Sound& sound;
     Clock& clock;
+    TimerClock& timerClock;
     Store& store;
 };
 
@@ -36,16 +37,19 @@ class Application : public QObject, public ScreenHost, private DialogueHost {
     // Opens the title screen.
     void start();
 
-    // Runs one handler of the game, then brings every window up to date.
+    // Runs one handler of the game, then brings every window up to date. The ticks a
+    // sleeping timer owes run first.
     template <typename Handler>
     void dispatch(Handler&& handler) {
+        timers_.catchUp();
         game_.run(std::forward<Handler>(handler));
         refresh();
     }
 
     void deliver(ScreenId id, const std::function<void()>& handler) override;
 
-    // Ends the game from outside the game: saves as closing the main screen would.
+    // Ends the game from outside the game: saves as closing the main screen would, and
+    // leaves the shop for it first.
     void terminate();
     // The exit status of the program: not 0 when the last save of the run failed, so that
     // a save lost as the session ends shows in its log.
@@ -74,8 +78,7 @@ class Application : public QObject, public ScreenHost, private DialogueHost {
     Pictures pictures_;
     GameWindows windows_{*this};
     // Declared last, so they stop first: no handler may run into a half torn down game.
-    GameTimers timers_{this, game_,
-                       [this](const std::function<void()>& handler) { dispatch(handler); }};
+    GameTimers timers_;
     bool closing_ = false;  // told to end from outside: no box waits for an answer
 };
 

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
@@ -50,12 +52,31 @@ QTextBrowser* makeHelpWindow() {
     help->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), help);
     QObject::connect(escape, &QShortcut::activated, help, &QWidget::close);
+    // The head and the end of the manual by the platform's keys (Ctrl+Home, Ctrl+End): a
+    // text the player only reads has no cursor to take them.
+    const auto scrollBy = [help](QKeySequence::StandardKey keys, QAbstractSlider::SliderAction to) {
+        auto* shortcut = new QShortcut(keys, help);
+        QObject::connect(shortcut, &QShortcut::activated, help,
+                         [help, to] { help->verticalScrollBar()->triggerAction(to); });
+    };
+    scrollBy(QKeySequence::MoveToStartOfDocument, QAbstractSlider::SliderToMinimum);
+    scrollBy(QKeySequence::MoveToEndOfDocument, QAbstractSlider::SliderToMaximum);
     return help;
 }
 
 }  // namespace
 
+bool AltKey::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && key->QInputEvent::modifiers() == Qt::AltModifier)
+            key->setModifiers(Qt::NoModifier);  // which QKeyEvent reports as Alt held
+    }
+    return false;
+}
+
 GameWindows::GameWindows(ScreenHost& host) : host_(host), watching_(std::make_unique<QObject>()) {
+    qApp->installEventFilter(&altKey_);
     QObject::connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged,
                      watching_.get(), [this] { keepInView(); });
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watching_.get(),

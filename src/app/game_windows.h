@@ -1,6 +1,6 @@
 // The game's windows: one Qt window for each loaded screen, made from the table of screens
-// and placed on the screen as it opens, brought up to date after every handled event; and
-// the help window beside them.
+// and placed on the screen as it opens, brought up to date after every handled event; the
+// help window beside them; and Alt's way to their menu bars.
 #pragma once
 
 #include <QMargins>
@@ -21,6 +21,14 @@ class QWidget;
 namespace zentar {
 
 class ScreenHost;
+
+// Alt pressed alone takes the keyboard to the menu bar of the window in use. Qt's menu bar
+// looks for a press that reports Alt held, as the desktops report it; a browser reports the
+// key's own press the other way round, so such a press is read the desktops' way.
+class AltKey : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 class GameWindows {
   public:
@@ -61,6 +69,7 @@ class GameWindows {
     std::vector<QPointer<QWidget>> leaving_;  // closed windows, deleted once no event runs
     QPointer<QTextBrowser> help_;
     QMargins frame_;  // the window manager's frame, as last seen round a shown window
+    AltKey altKey_;
     QPointer<QWidget> fitted_, keyed_;   // the windows in use, as last told
     std::unique_ptr<QObject> watching_;  // the screen and the focus, while the windows live
 };

@@ -44,8 +44,9 @@ int main(int argc, char** argv) {
     zentar::QtRandom random;
     zentar::StrikeSound sound;
     zentar::QtClock clock;
+    zentar::QtTimerClock timerClock;
     const std::unique_ptr<zentar::Store> store = zentar::openSavedGame();
-    zentar::Application app({random, sound, clock, *store});
+    zentar::Application app({random, sound, clock, timerClock, *store});
     zentar::Termination termination(app);
     zentar::routeKeyboard(&app, [&app] { return app.raiseActiveWindow(); });
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };

@@ -59,4 +59,8 @@ QString QtClock::timeOfDay() {
     return QTime::currentTime().toString(QStringLiteral("H:mm:ss"));
 }
 
+int QtTimerClock::msToNextSecond() {
+    return 1000 - QTime::currentTime().msec();
+}
+
 }  // namespace zentar

@@ -1,8 +1,11 @@
 // The Qt services behind the rules' seams: the generator seeded from the clock, message
-// boxes and the help, and the time of day. The beep is StrikeSound's, the battle's drawing
-// surface the battle window's, and the saved game's store the platform's.
+// boxes and the help, the time of day and the timers' clock. The beep is StrikeSound's, the
+// battle's drawing surface the battle window's, and the saved game's store the platform's.
 #pragma once
 
+#include <QElapsedTimer>
+
+#include "app/game_timers.h"
 #include "core/clock.h"
 #include "core/dialogues.h"
 #include "core/random.h"
@@ -29,6 +32,16 @@ class QtRandom : public RandomSource {
 class QtClock : public Clock {
   public:
     QString timeOfDay() override;
+};
+
+class QtTimerClock : public TimerClock {
+  public:
+    QtTimerClock() { steady_.start(); }
+    std::int64_t steadyMs() override { return steady_.elapsed(); }
+    int msToNextSecond() override;
+
+  private:
+    QElapsedTimer steady_;
 };
 
 // What the message boxes and the help need of the application that shows them.

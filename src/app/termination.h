@@ -1,6 +1,6 @@
 // Ending the game from outside: the system's end signal (SIGTERM on Linux), or the
 // desktop session closing. Either saves the game as closing the main screen would (when
-// it is loaded), then ends.
+// it is loaded, or the shop that returns to it), then ends.
 #pragma once
 
 #include <QObject>

@@ -2,6 +2,7 @@
 // control state plus event handlers; the views only mirror it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct TimerHook {
     Timer* timer;
     std::function<void()> fire;
     Pace pace = Pace::Interval;
+    // A tick-paced timer that may sleep: while `idle` holds, its ticks change nothing the
+    // player sees but the time of day; `catchUp(n)` runs n ticks at once, leaving all as n
+    // ticks one by one would.
+    std::function<bool()> idle = nullptr;
+    std::function<void(std::int64_t ticks)> catchUp = nullptr;
 };
 
 class Screen {

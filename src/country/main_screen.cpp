@@ -57,7 +57,8 @@ void Form2::Form_Unload() {
 
 std::vector<TimerHook> Form2::timers() {
     return {{&Timer1, [this] { Timer1_Timer(); }, Pace::Tick},
-            {&Timer2, [this] { Timer2_Timer(); }, Pace::Tick}};
+            {&Timer2, [this] { Timer2_Timer(); }, Pace::Tick, [this] { return Timer2_Idle(); },
+             [this](std::int64_t ticks) { Timer2_CatchUp(ticks); }}};
 }
 
 void Form2::KKAze_Change(int value) {
@@ -170,8 +171,23 @@ void Form2::Timer2_Timer() {
         requestRefresh();
         return;
     }
-    st.tokei -= 1;
-    if (st.tokei < -10) st.tokei = 20;
+    countDown();
+}
+
+void Form2::countDown() {
+    g.st.tokei -= 1;
+    if (g.st.tokei < -10) g.st.tokei = 20;
+}
+
+bool Form2::Timer2_Idle() const {
+    return g.st.nissu <= 0;
+}
+
+// Idle ticks before the last change nothing but the countdown: the last one writes the
+// labels and the speed, which no tick in between could have changed.
+void Form2::Timer2_CatchUp(std::int64_t ticks) {
+    for (; ticks > 1 && Timer2_Idle(); --ticks) countDown();
+    for (; ticks > 0; --ticks) Timer2_Timer();
 }
 
 }  // namespace zentar

@@ -47,6 +47,11 @@ struct Form2 : Screen {
     void QueryUnload();              // the close box: saves, and ends if nothing else is open
     void Timer1_Timer();
     void Timer2_Timer();
+    // While no order runs, a tick of the day clock only counts `tokei` down and writes the
+    // same labels again: its timer may sleep then and catch up.
+    bool Timer2_Idle() const;
+    // `ticks` ticks of the day clock at once, leaving all as that many Timer2_Timer calls do.
+    void Timer2_CatchUp(std::int64_t ticks);
 
     // The status text of a country, as the display shows it.
     QString statusText(int h) const;
@@ -54,6 +59,7 @@ struct Form2 : Screen {
   private:
     void requestRefresh() { Timer1.Enabled = true; }
     void pauseQuestion();
+    void countDown();
 };
 
 // The second credit line of the version menu.

@@ -155,6 +155,9 @@ void syncLineEdit(QLineEdit* w, const TextBox& c) {
     if (w->text() != c.Text) {
         const QSignalBlocker block(w);
         w->setText(c.Text);
+        // What the rules put in a box the player types in is typed over, as the shop's
+        // order reset to 0 after a refusal.
+        if (!w->isReadOnly()) w->selectAll();
     }
     if (needsFitting(w, c.Text)) fitFont(w, [w] { return showsWholeText(w); });
 }

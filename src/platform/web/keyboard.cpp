@@ -7,7 +7,7 @@
 // text only in an editable field, so while a text box of the game has the focus, the
 // keyboard goes to a field of the page kept out of sight beside it. What the player
 // composes there reaches the text box as the desktop's input method would send it, and
-// every other key goes on to the game as if typed on the canvas.
+// every other key goes on to the game as if typed on the canvas. Alt alone is the game's.
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <QApplication>
@@ -109,6 +109,14 @@ EM_JS(void, useTextField, (bool wanted, int x, int y, int height, bool numeric),
         if (document.activeElement === field) canvas.focus({preventScroll: true});
     }
 });
+
+// Alt pressed alone is the game's way to its menu bars: the browser takes no step of its own
+// on it, which would keep the arrow keys that follow from the game.
+EM_JS(void, keepAlt, (), {
+    const keep = (event) => { if (event.key === "Alt") event.preventDefault(); };
+    Module.qtContainerElements[0].addEventListener("keydown", keep);
+    Module.qtContainerElements[0].addEventListener("keyup", keep);
+});
 // clang-format on
 
 // Whether the focus is on a box the player types into; a read-only text, such as the
@@ -177,6 +185,7 @@ void routeKeyboard(QObject* owner, std::function<bool()> raiseActiveWindow) {
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, keeper,
                      [keeper] { keeper->giveBack(); });
     makeTextField();
+    keepAlt();
     QObject::connect(qApp, &QGuiApplication::focusObjectChanged, keeper, &followFocus);
     QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, keeper,
                      &followFocus);
