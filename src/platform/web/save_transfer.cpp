@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryFile>
+#include <QWindow>
 #include <string>
 #include <vector>
 
