@@ -8,4 +8,5 @@ target_sources(zentar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/save_transfer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/saved_game_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/waiting.cpp)
