@@ -26,7 +26,7 @@ mkdir -p "$site"
 # The game, made smaller once more now that the whole program is known.
 wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
-cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
+cp "$out/game/zentar.js" "$out/game/qtloader.js" "$out/game/web-font/zentar-jp.otf" "$site/"
 cp assets/icons/zentar-32.png "$site/zentar.png"
 sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
     tools/web/index.html >"$site/index.html"
@@ -40,14 +40,18 @@ files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
 sed -e "s|@FILES@|$files|" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).
-for file in "$site/zentar.wasm" "$site/zentar.js" "$site/qtloader.js" "$site/index.html"; do
+loaded=(zentar.wasm zentar-jp.otf zentar.js qtloader.js index.html)
+for file in "${loaded[@]/#/$site/}"; do
     gzip -9 -k -n "$file"
     brotli -q 11 -k "$file"
 done
 
 (cd "$out" && rm -rf "$name" && cp -r site "$name" && zip -qr9 "$name.zip" "$name" && rm -rf "$name")
 size() { du -k --apparent-size "$@" | awk '{s += $1} END {print s}'; }
-sent() { size "$site"/{zentar.wasm,zentar.js,qtloader.js,index.html}."$1"; }
+sent() {
+    local files=("${loaded[@]/#/$site/}")
+    size "${files[@]/%/.$1}"
+}
 echo "$site: game $(size "$site/zentar.wasm") KiB; the page sent as brotli $(sent br) KiB," \
      "as gzip $(sent gz) KiB"
 echo "$out/$name.zip: $(size "$out/$name.zip") KiB, made in $((SECONDS - start)) s"

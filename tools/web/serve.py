@@ -11,7 +11,7 @@ import os
 import sys
 
 TYPES = {".wasm": "application/wasm", ".js": "text/javascript", ".html": "text/html; charset=utf-8",
-         ".txt": "text/plain; charset=utf-8"}
+         ".txt": "text/plain; charset=utf-8", ".otf": "font/otf"}
 ENCODINGS = ((".br", "br"), (".gz", "gzip"))
 
 
