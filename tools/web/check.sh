@@ -13,7 +13,7 @@ source tools/setup.sh
 source tools/web/qt.sh
 start=$SECONDS
 zentar_install_packages "${ZENTAR_WEB_PACKAGES[@]}" "${ZENTAR_BROWSER_PACKAGES[@]}"
-zentar_prefer_shared_qt web wasm ZENTAR_QT_WASM
+zentar_prefer_shared_qt web wasm ZENTAR_QT_WASM "$(zentar_web_qt_recipe)"
 ./tools/web/package.sh
 
 scratch="$(mktemp -d)"

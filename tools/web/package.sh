@@ -18,7 +18,8 @@ out="build/web"
 site="$out/site"
 qt="$(zentar_qt_wasm)"
 zentar_web_environment
-"$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+"$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG" >/dev/null
 cmake --build "$out/game" -j"${ZENTAR_JOBS:-2}" --target zentar
 
 rm -rf "$site" "$out/$name.zip"
