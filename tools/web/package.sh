@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Makes the browser's site: build/web/site/, the page and the files it loads, and the same
-# files in build/web/zentar-<version>-web.zip, for any static web server. Built here with
-# Debian's emscripten against a Qt for WebAssembly: ZENTAR_QT_WASM names one (a prefix, or
-# its tarball); without it, Qt is built once from Debian's source packages into
-# ~/.cache/zentar (about a quarter of an hour).
+# Makes the browser's site: build/web/site/, the page, the files it loads and the source
+# it is built from, and the same files in build/web/zentar-<version>-web.zip, for any static
+# web server. Built here with Debian's emscripten against a Qt for WebAssembly:
+# ZENTAR_QT_WASM names one (a prefix, or its tarball); without it, Qt is built once from
+# Debian's source package by tools/web/build-qt.sh into ~/.cache/zentar (about ten minutes).
 set -euo pipefail
 ZENTAR_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 cd "$ZENTAR_ROOT"
@@ -29,8 +29,29 @@ wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
 cp "$out/game/zentar.js" "$out/game/qtloader.js" "$out/game/web-font/zentar-jp.otf" "$site/"
 cp assets/icons/zentar-32.png "$site/zentar.png"
-sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
-    tools/web/index.html >"$site/index.html"
+
+# The exact source the page is built from, beside it, so that the page can be relinked with
+# another Qt from nothing but what it carries: the commit, with what the tree holds beyond
+# it when it differs (a tree with no git history is packed as it is).
+source="zentar-$version-source.tar.gz"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    index="$(mktemp)"
+    cp "$(git rev-parse --git-path index)" "$index"
+    GIT_INDEX_FILE="$index" git add -A
+    tree="$(GIT_INDEX_FILE="$index" git write-tree)"
+    rm -f "$index"
+    commit="$(git rev-parse --short=12 HEAD)"
+    [ "$tree" = "$(git rev-parse 'HEAD^{tree}')" ] || commit="$commit とその後の変更"
+    git archive --format=tar.gz --prefix="zentar-$version/" "$tree" >"$site/$source"
+else
+    commit="不明"
+    tar -czf "$site/$source" --exclude=./build --transform="s,^\.,zentar-$version," .
+fi
+page() {
+    sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
+        -e "s/@SOURCE@/$source/g" -e "s/@COMMIT@/$commit/g" "$@"
+}
+page tools/web/index.html >"$site/index.html"
 
 # The licences: the game's, and Qt's (LGPL-3.0) with where its source is.
 cp LICENSE "$site/LICENSE.txt"
@@ -38,7 +59,7 @@ mkdir -p "$site/licenses"
 cp -r "$qt/share/licenses" "$site/licenses/qt"
 files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
          while read -r f; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
-sed -e "s|@FILES@|$files|" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
+page -e "s|@FILES@|$files|" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).
 loaded=(zentar.wasm zentar-jp.otf zentar.js qtloader.js index.html)
