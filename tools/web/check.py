@@ -114,11 +114,13 @@ CTRL = 2
 CUT_AFTER = """(n => { const store = Storage.prototype.setItem;
   Storage.prototype.setItem = function (k, v) { if (n-- > 0) store.call(this, k, v); };
   Storage.prototype.removeItem = function () {}; })(%d)"""
-# The page's storage filled with other things, to the last few bytes.
+# The page's storage filled with other things, to the last few bytes. A value the storage
+# refuses is not there afterwards (the page swallows the refusal itself).
 FILL = """(() => { let chunk = "x".repeat(1 << 20), i = 0;
-  while (chunk.length > 0) {
-    try { localStorage.setItem("filler" + i++, chunk); } catch (e) { chunk = chunk.slice(chunk.length / 2 | 0); }
-    if (chunk.length < 16) break; } })()"""
+  while (chunk.length >= 16) {
+    const key = "filler" + i++;
+    try { localStorage.setItem(key, chunk); } catch (e) {}
+    if (localStorage.getItem(key) === null) chunk = chunk.slice(chunk.length / 2 | 0); } })()"""
 UNFILL = """Object.keys(localStorage).filter(k => k.startsWith("filler"))
   .forEach(k => localStorage.removeItem(k))"""
 
