@@ -20,6 +20,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def send_head(self):
         path = self.translate_path(self.path)
+        if self.path.endswith("/"):
+            path = os.path.join(path, "index.html")
         accepted = self.headers.get("Accept-Encoding", "")
         if os.path.isfile(path):
             for suffix, encoding in ENCODINGS:
