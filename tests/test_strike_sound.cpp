@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/strike_sound.h"
+#include "platform/desktop/strike_sound.h"
 
 using namespace zentar;
 

@@ -11,13 +11,15 @@ logged() {
     "$@" >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "failed: see $log" >&2; return 1; }
 }
 
-# Fetches the sources of qtbase and qtmultimedia into `work` once, with Debian's patches
-# applied, and names their folders in `base_src` and `mm_src`.
+# Fetches the sources of the packages named (qt6-base and qt6-multimedia unless named) into
+# `work` once, with Debian's patches applied, and names their folders in `base_src` and
+# `mm_src`.
 zentar_qt_sources() {
+    local packages=(qt6-base qt6-multimedia) package
+    [ $# -gt 0 ] && packages=("$@")
     zentar_enable_debian_sources
     mkdir -p "$work"
-    local package
-    for package in qt6-base qt6-multimedia; do
+    for package in "${packages[@]}"; do
         if ! compgen -G "$work/$package-$ZENTAR_QT_VERSION*/" >/dev/null; then
             step "fetching the source of $package"
             (cd "$work" && apt-get source -qq "$package" >/dev/null)
@@ -40,11 +42,13 @@ zentar_host_qt() {
              -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF)
 }
 
-# Puts the licence texts of qtbase and qtmultimedia, with Debian's copyright files, into
-# `prefix`/share/licenses, a folder a module, for the packages that ship this Qt.
+# Puts the licence texts of the modules named (qtbase and qtmultimedia unless named), with
+# Debian's copyright files, into `prefix`/share/licenses, a folder a module, for the packages
+# that ship this Qt.
 zentar_qt_licenses() {
-    local module source
-    for module in qtbase qtmultimedia; do
+    local modules=(qtbase qtmultimedia) module source
+    [ $# -gt 0 ] && modules=("$@")
+    for module in "${modules[@]}"; do
         source="$base_src"
         [ "$module" = qtmultimedia ] && source="$mm_src"
         mkdir -p "$prefix/share/licenses/$module"

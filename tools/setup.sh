@@ -66,22 +66,31 @@ ZENTAR_WEB_PACKAGES=(cmake ninja-build emscripten qt6-base-dev-tools fonttools f
 ZENTAR_BROWSER_PACKAGES=(chromium python3-websocket)
 
 # Has VARIABLE name the prebuilt Qt for PLATFORM (of KIND) kept beside the checkout in
-# ../shared, when one is there and none is named yet: the checks take it over a build.
+# ../shared, when one is there and none is named yet: the checks take it over a build. With
+# a RECIPE stamp, only a prebuilt Qt made by that recipe (it holds the stamp in the file
+# zentar-qt-recipe) is taken.
 zentar_prefer_shared_qt() {
-    local platform=$1 kind=$2 variable=$3
+    local platform=$1 kind=$2 variable=$3 recipe=${4:-}
     local prebuilt="$ZENTAR_ROOT/../shared/$platform/qt6-$kind-$ZENTAR_QT_VERSION.tar.gz"
-    if [ -z "${!variable:-}" ] && [ -f "$prebuilt" ]; then export "$variable=$prebuilt"; fi
+    [ -z "${!variable:-}" ] && [ -f "$prebuilt" ] || return 0
+    if [ -n "$recipe" ] &&
+       [ "$(tar -xzf "$prebuilt" --wildcards '*/zentar-qt-recipe' -O 2>/dev/null)" != "$recipe" ]; then
+        echo "The prebuilt $prebuilt was made by another recipe: building Qt instead" >&2
+        return 0
+    fi
+    export "$variable=$prebuilt"
 }
 
 # Prints the prefix of a Qt made for another platform (PLATFORM: windows or web, KIND: mingw
 # or wasm), as the variable named VARIABLE gives it: a prefix, or its tarball unpacked under
 # build/PLATFORM/qt; with the variable unset, one built from Debian's sources by
-# tools/PLATFORM/build-qt.sh into the user's cache, once.
+# tools/PLATFORM/build-qt.sh into the user's cache, once, in a folder named after its
+# RECIPE stamp when one is given.
 zentar_qt_prefix() {
-    local platform=$1 kind=$2 variable=$3
+    local platform=$1 kind=$2 variable=$3 recipe=${4:-}
     local given="${!variable:-}"
     if [ -z "$given" ]; then
-        local cache="${XDG_CACHE_HOME:-$HOME/.cache}/zentar/qt6-$kind-$ZENTAR_QT_VERSION"
+        local cache="${XDG_CACHE_HOME:-$HOME/.cache}/zentar/qt6-$kind-$ZENTAR_QT_VERSION${recipe:+-$recipe}"
         "$ZENTAR_ROOT/tools/$platform/build-qt.sh" "$cache" >&2
         echo "$cache"
     elif [ -d "$given" ]; then

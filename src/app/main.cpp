@@ -6,12 +6,12 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/qt_services.h"
-#include "app/strike_sound.h"
 #include "app/termination.h"
 #include "platform/keyboard.h"
 #include "platform/save_transfer.h"
 #include "platform/saved_game_store.h"
 #include "platform/single_instance.h"
+#include "platform/sound.h"
 
 // Tells the player, before any window opens, why this start does not go as usual.
 static void tell(const QString& text) {
@@ -42,11 +42,11 @@ int main(int argc, char** argv) {
     // The services outlive the windows: closing the sound stream pumps the event loop, and
     // by then no game timer may run.
     zentar::QtRandom random;
-    zentar::StrikeSound sound;
+    const std::unique_ptr<zentar::Sound> sound = zentar::makeGameSound();
     zentar::QtClock clock;
     zentar::QtTimerClock timerClock;
     const std::unique_ptr<zentar::Store> store = zentar::openSavedGame();
-    zentar::Application app({random, sound, clock, timerClock, *store});
+    zentar::Application app({random, *sound, clock, timerClock, *store});
     zentar::Termination termination(app);
     zentar::routeKeyboard(&app, [&app] { return app.raiseActiveWindow(); });
     instance.onRaise = [&app] { return app.raiseActiveWindow(); };

@@ -1,6 +1,6 @@
 // The Qt services behind the rules' seams: the generator seeded from the clock, message
-// boxes and the help, the time of day and the timers' clock. The beep is StrikeSound's, the
-// battle's drawing surface the battle window's, and the saved game's store the platform's.
+// boxes and the help, the time of day and the timers' clock. The beep and the saved game's
+// store are the platform's, the battle's drawing surface the battle window's.
 #pragma once
 
 #include <QElapsedTimer>

@@ -22,13 +22,8 @@ foreach(concern fonts hidden_dialogs run saved_game_store single_instance)
   target_sources(zentar_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/${ZENTAR_PLATFORM}/${concern}.cpp)
 endforeach()
 # The kinds of store a platform keeps its saved game in, every platform has both: a saved
-# game is carried between platforms in a file. And what the two desktops do alike.
+# game is carried between platforms in a file.
 target_sources(zentar_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/file_store.cpp
                                  ${CMAKE_CURRENT_LIST_DIR}/in_place_store.cpp)
-set(ZENTAR_DESKTOP ${CMAKE_CURRENT_LIST_DIR}/desktop/keyboard.cpp
-                   ${CMAKE_CURRENT_LIST_DIR}/desktop/save_transfer.cpp
-                   ${CMAKE_CURRENT_LIST_DIR}/desktop/single_instance.cpp
-                   ${CMAKE_CURRENT_LIST_DIR}/desktop/waiting.cpp
-                   ${CMAKE_CURRENT_LIST_DIR}/desktop/window_in_use.cpp)
 # The platform's own files besides those.
 include(${CMAKE_CURRENT_LIST_DIR}/${ZENTAR_PLATFORM}/platform.cmake)

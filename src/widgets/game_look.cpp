@@ -34,6 +34,7 @@ class GameStyle : public QProxyStyle {
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
         if (hint == SH_ScrollBar_LeftClickAbsolutePosition) return 0;  // a trough click pages
+        if (hint == SH_ComboBox_Popup) return 0;  // a list drops down below its box
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 
@@ -105,7 +106,6 @@ void applyGameLook() {
     qApp->setProperty("zentarLook", true);
     QApplication::setStyle(new GameStyle);
     QApplication::setFont(gameFont(kTextPixels));
-    qApp->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));  // lists drop down
 }
 
 }  // namespace zentar

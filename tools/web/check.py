@@ -5,10 +5,12 @@ method, a new game answered through its box, the training
 dialog, the shop, 育成中断; then a reload, 続きから and 育成中断 again, the saved game
 read back from the page's storage both times. Then saves cut part-way by a crash of the
 tab, and one into a full storage: the next start has one whole save each time; the save
-written out with the page's button, carried through the Linux game, and read in. Last, a
-phone held sideways, by touch alone: a new game named with the phone's keyboard, a training
-order, a purchase, a battle paused with the on-screen key and an item used, the help opened
-and closed, 育成中断; then the network off, a reload, 続きから and the save read back.
+written out with the page's button, carried through the Linux game, and read in; two
+battles of a new game sound through one audio context. Last, a phone held sideways, by
+touch alone: a new game named with the phone's keyboard, a training order, a purchase, a
+battle paused with the on-screen key and an item used, the help opened and closed,
+育成中断; then the network gone, a reload, 続きから and the save read back. It prints what
+the page sends, each file with brotli and with gzip, and when the title's first frame shows.
 
     check.py ADDRESS SCREENSHOTS LINUX_GAME SITE      exits 1 with the step that failed
 """
@@ -33,6 +35,7 @@ JOURNAL = "qt-v0-zentar-zentar-velmora-journal"
 CUTS = (5, 50, 150)  # writes of a save that land before the tab crashes
 PHONE = (844, 390)  # a phone held sideways, in CSS pixels
 PHONE_NAME = "タッチ"
+BATTLES = 2  # one audio context for the whole run shows from the second battle on
 
 
 class Failed(Exception):
@@ -116,7 +119,8 @@ def wait_for(seconds, condition, failure):
         time.sleep(0.1)
 
 
-F1, F2 = ("F1", "F1", 112), ("F2", "F2", 113)
+F1, F2, F3 = ("F1", "F1", 112), ("F2", "F2", 113), ("F3", "F3", 114)
+SPACE = (" ", "Space", 32, " ")
 ENTER = ("Enter", "Enter", 13)
 ESCAPE = ("Escape", "Escape", 27)
 CTRL = 2
@@ -125,17 +129,36 @@ CTRL = 2
 CUT_AFTER = """(n => { const store = Storage.prototype.setItem;
   Storage.prototype.setItem = function (k, v) { if (n-- > 0) store.call(this, k, v); };
   Storage.prototype.removeItem = function () {}; })(%d)"""
-# The page's storage filled with other things, to the last few bytes (the page tells of a
-# value the browser refuses, rather than throw).
+# The page's storage filled with other things, to the last few bytes. A value the storage
+# refuses is not there afterwards (the page swallows the refusal itself).
 FILL = """(() => { let chunk = "x".repeat(1 << 20), i = 0;
   while (chunk.length >= 16) {
-    window.zentarStorageRefused = false;
-    localStorage.setItem("filler" + i++, chunk);
-    if (window.zentarStorageRefused) chunk = chunk.slice(chunk.length / 2 | 0);
-  }
-  window.zentarStorageRefused = false; })()"""
+    const key = "filler" + i++;
+    try { localStorage.setItem(key, chunk); } catch (e) {}
+    if (localStorage.getItem(key) === null) chunk = chunk.slice(chunk.length / 2 | 0); } })()"""
 UNFILL = """Object.keys(localStorage).filter(k => k.startsWith("filler"))
   .forEach(k => localStorage.removeItem(k))"""
+
+# Watches the page from its start: the time of its first frame (the title), the audio
+# contexts it makes, and Qt's warnings of a window that is none.
+WATCH = """(() => {
+  window.zentarFirstFrame = 0;
+  for (const gl of [WebGLRenderingContext, WebGL2RenderingContext].map(c => c.prototype))
+    for (const draw of ["drawArrays", "drawElements"]) {
+      const real = gl[draw];
+      gl[draw] = function (...a) { zentarFirstFrame ||= performance.now(); return real.apply(this, a); };
+    }
+  const Context = window.AudioContext;
+  window.zentarContexts = [];
+  window.AudioContext = window.webkitAudioContext = class extends Context {
+    constructor(...a) { super(...a); zentarContexts.push(this); } };
+  window.zentarNoWindow = 0;
+  for (const level of ["log", "warn", "error"]) {
+    const say = console[level];
+    console[level] = (...words) => {
+      if (String(words[0]).includes("window == 0")) zentarNoWindow++;
+      say.apply(console, words); };
+  } })()"""
 
 SAVED = """(() => { const s = {};
   for (let i = 0; i < localStorage.length; ++i) {
@@ -159,13 +182,13 @@ def check(address, shots, linux, site):
         return shot(name)
 
     def start():
-        started = time.monotonic()
         browser.call("Page.navigate", url=address)
         wait_for(30, lambda: browser.evaluate("typeof qtLoader !== 'undefined' && "
                                               "qtLoader.status") == "Running",
                  "the page did not start the game")
+        wait_for(30, lambda: browser.evaluate("zentarFirstFrame"), "the page drew nothing")
         time.sleep(1)  # the title's first paint
-        return time.monotonic() - started
+        return browser.evaluate("zentarFirstFrame") / 1000
 
     def quit_and_read(failure):
         browser.key(*F1, modifiers=CTRL)  # 育成中断: saves, then ends
@@ -180,7 +203,9 @@ def check(address, shots, linux, site):
 
     try:
         browser.call("Page.enable")
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source=WATCH)
         loaded = start()
+        print(f"web check: {transfer(browser)}")
         title = shot("title")
         # A name typed in part and composed in part with an input method, as a player would.
         browser.type(NAME[:-1])
@@ -211,7 +236,8 @@ def check(address, shots, linux, site):
         second = quit_and_read("the page did not end after 育成中断 of the continued game")
         if second != first:
             raise Failed("the continued game did not save what was saved before")
-        print(f"web check: title {loaded:.1f} s after navigation ({again:.1f} s after a reload);"
+        print(f"web check: the title's first frame {loaded:.2f} s after navigation"
+              f" ({again:.2f} s after a reload);"
               f" a composed name, new game, training, shop, 育成中断; reload, 続きから:"
               f" {len(second)} values"
               " kept in the page's storage")
@@ -223,6 +249,9 @@ def check(address, shots, linux, site):
         carry(browser, start, shot, profile, linux)
         print("web check: the save written out with セーブを書き出す, carried through the Linux"
               " game and read in with セーブを読み込む, played on with 続きから")
+        one_sound_output(browser, start, shot, shots)
+        print(f"web check: {BATTLES} battles sound through one audio context; no pointer"
+              " warns of a window that is none")
     finally:
         browser.close()
         shutil.rmtree(profile, ignore_errors=True)
@@ -468,6 +497,59 @@ def carry(browser, start, shot, profile, linux):
     wait_for(10, lambda: shot("continued-carried") != title, "no main screen after 続きから")
     if len(browser.evaluate(SAVED)) != SAVED_VALUES:
         raise Failed("the save read in does not hold every value")
+
+
+def transfer(browser):
+    # What the page loaded, as the server sends each file with brotli and with gzip.
+    urls = browser.evaluate("[location.href,"
+                            " ...performance.getEntriesByType('resource').map(e => e.name)]")
+    sent = {coding: [] for coding in ("br", "gzip")}
+    for url in urls:
+        for coding, sizes in sent.items():
+            request = urllib.request.Request(url, headers={"Accept-Encoding": coding})
+            sizes.append(len(urllib.request.urlopen(request).read()))
+    files = ", ".join(f"{url.rsplit('/', 1)[1] or 'index.html'} {br / 1e6:.3f} / {gz / 1e6:.3f}"
+                      for url, br, gz in zip(urls, sent["br"], sent["gzip"]))
+    return (f"the page sends {sum(sent['br']) / 1e6:.2f} MB with brotli,"
+            f" {sum(sent['gzip']) / 1e6:.2f} MB with gzip (MB, brotli / gzip: {files})")
+
+
+def one_sound_output(browser, start, shot, shots):
+    # Battles of a new game against the first rival, the pointer over the page where no
+    # window is between them: one audio context sounds every strike of the run.
+    start()
+    browser.key(*F2, modifiers=CTRL)  # はじめから
+    time.sleep(1)
+    browser.key(*ENTER)  # はい
+    time.sleep(1)
+    browser.key(*SPACE)  # the next country on display: the first rival
+    for _ in range(BATTLES):
+        fight(browser, f"{shots}/battle.png")
+        browser.call("Input.dispatchMouseEvent", type="mouseMoved", x=5, y=5)
+    shot("after-battles")
+    contexts, warnings = browser.evaluate("[zentarContexts.length, zentarNoWindow]")
+    if contexts != 1:
+        raise Failed(f"{BATTLES} battles made {contexts} audio contexts, not one")
+    if warnings:
+        raise Failed(f"Qt warned {warnings} times of a window that is none")
+
+
+def fight(browser, frame):
+    # 決戦 against the country on display; the battle has ended when the box that says so
+    # stands still over it, and its OK goes back to the main screen.
+    browser.key(*F3)
+    time.sleep(3)
+    last = [browser.screenshot(frame)]
+
+    def still():
+        time.sleep(2)
+        now = browser.screenshot(frame)
+        before, last[0] = last[0], now
+        return now == before
+
+    wait_for(300, still, "the battle did not end")
+    browser.key(*ENTER)
+    time.sleep(1)
 
 
 def leave_shop(browser):

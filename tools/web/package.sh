@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Makes the browser's site: build/web/site/, the page and the files it loads, and the same
-# files in build/web/zentar-<version>-web.zip, for any static web server. Built here with
-# Debian's emscripten against a Qt for WebAssembly: ZENTAR_QT_WASM names one (a prefix, or
-# its tarball); without it, Qt is built once from Debian's source packages into
-# ~/.cache/zentar (about a quarter of an hour).
+# Makes the browser's site: build/web/site/, the page, the files it loads and the source
+# it is built from, and the same files in build/web/zentar-<version>-web.zip, for any static
+# web server. Built here with Debian's emscripten against a Qt for WebAssembly:
+# ZENTAR_QT_WASM names one (a prefix, or its tarball); without it, Qt is built once from
+# Debian's source package by tools/web/build-qt.sh into ~/.cache/zentar (about ten minutes).
 set -euo pipefail
 ZENTAR_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 cd "$ZENTAR_ROOT"
@@ -18,7 +18,8 @@ out="build/web"
 site="$out/site"
 qt="$(zentar_qt_wasm)"
 zentar_web_environment
-"$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+"$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG" >/dev/null
 cmake --build "$out/game" -j"${ZENTAR_JOBS:-2}" --target zentar
 
 rm -rf "$site" "$out/$name.zip"
@@ -26,11 +27,32 @@ mkdir -p "$site"
 # The game, made smaller once more now that the whole program is known.
 wasm-opt -Oz --enable-sign-ext --enable-mutable-globals --enable-bulk-memory \
     "$out/game/zentar.wasm" -o "$site/zentar.wasm"
-cp "$out/game/zentar.js" "$out/game/qtloader.js" "$site/"
+cp "$out/game/zentar.js" "$out/game/qtloader.js" "$out/game/web-font/zentar-jp.otf" "$site/"
 cp assets/icons/zentar-32.png "$site/zentar.png"
 cp assets/icons/zentar-192.png assets/icons/zentar-512.png tools/web/manifest.webmanifest "$site/"
-sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
-    tools/web/index.html >"$site/index.html"
+
+# The exact source the page is built from, beside it, so that the page can be relinked with
+# another Qt from nothing but what it carries: the commit, with what the tree holds beyond
+# it when it differs (a tree with no git history is packed as it is).
+source="zentar-$version-source.tar.gz"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    index="$(mktemp)"
+    cp "$(git rev-parse --git-path index)" "$index"
+    GIT_INDEX_FILE="$index" git add -A
+    tree="$(GIT_INDEX_FILE="$index" git write-tree)"
+    rm -f "$index"
+    commit="$(git rev-parse --short=12 HEAD)"
+    [ "$tree" = "$(git rev-parse 'HEAD^{tree}')" ] || commit="$commit とその後の変更"
+    git archive --format=tar.gz --prefix="zentar-$version/" "$tree" >"$site/$source"
+else
+    commit="不明"
+    tar -czf "$site/$source" --exclude=./build --transform="s,^\.,zentar-$version," .
+fi
+page() {
+    sed -e "s/@WASM_BYTES@/$(stat -c %s "$site/zentar.wasm")/" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" \
+        -e "s/@SOURCE@/$source/g" -e "s/@COMMIT@/$commit/g" "$@"
+}
+page tools/web/index.html >"$site/index.html"
 
 # The licences: the game's, and Qt's (LGPL-3.0) with where its source is.
 cp LICENSE "$site/LICENSE.txt"
@@ -38,7 +60,7 @@ mkdir -p "$site/licenses"
 cp -r "$qt/share/licenses" "$site/licenses/qt"
 files="$(cd "$site/licenses/qt" && find . -type f -printf '%P\n' | sort |
          while read -r f; do printf '<li><a href="%s">%s</a></li>\\n' "$f" "$f"; done)"
-sed -e "s|@FILES@|$files|" -e "s/@QT_VERSION@/$ZENTAR_QT_VERSION/g" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
+page -e "s|@FILES@|$files|" tools/web/qt-notice.html >"$site/licenses/qt/index.html"
 
 # The service worker keeps this version's files: all the page loads, named by their hash.
 kept="$(cd "$site" && find . -maxdepth 1 -type f ! -name '*.br' ! -name '*.gz' ! -name sw.js \
@@ -48,14 +70,18 @@ listed="$(printf '"./", '; printf '"%s", ' $kept)"
 sed -e "s/@VERSION@/$edition/" -e "s|@FILES@|${listed%, }|" tools/web/sw.js >"$site/sw.js"
 
 # Compressed beside the plain files, for a server that sends them so (serve.sh does).
-for file in "$site/zentar.wasm" "$site/zentar.js" "$site/qtloader.js" "$site/index.html"; do
+loaded=(zentar.wasm zentar-jp.otf zentar.js qtloader.js index.html)
+for file in "${loaded[@]/#/$site/}"; do
     gzip -9 -k -n "$file"
     brotli -q 11 -k "$file"
 done
 
 (cd "$out" && rm -rf "$name" && cp -r site "$name" && zip -qr9 "$name.zip" "$name" && rm -rf "$name")
 size() { du -k --apparent-size "$@" | awk '{s += $1} END {print s}'; }
-sent() { size "$site"/{zentar.wasm,zentar.js,qtloader.js,index.html}."$1"; }
+sent() {
+    local files=("${loaded[@]/#/$site/}")
+    size "${files[@]/%/.$1}"
+}
 echo "$site: game $(size "$site/zentar.wasm") KiB; the page sent as brotli $(sent br) KiB," \
      "as gzip $(sent gz) KiB"
 echo "$out/$name.zip: $(size "$out/$name.zip") KiB, made in $((SECONDS - start)) s"

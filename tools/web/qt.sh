@@ -15,8 +15,16 @@ zentar_web_environment() {
     export NODE_OPTIONS=--no-experimental-fetch
 }
 
+# The stamp of the recipe that makes the page's Qt: a short hash of the files that make it.
+# A Qt made here holds it in the file zentar-qt-recipe, and the cache folder is named after
+# it, so a Qt made by another recipe is never taken for this one.
+zentar_web_qt_recipe() {
+    cat "$ZENTAR_ROOT"/tools/web/build-qt.sh "$ZENTAR_ROOT"/tools/web/qtbase-wasm-*.patch \
+        "$ZENTAR_ROOT"/tools/qt_source.sh | sha256sum | cut -c1-12
+}
+
 # Prints the prefix of the Qt for WebAssembly: ZENTAR_QT_WASM (a prefix, or the tarball
-# of one), else one built from Debian's sources into the user's cache, once.
+# of one), else one built from Debian's sources by this recipe into the user's cache, once.
 zentar_qt_wasm() {
-    zentar_qt_prefix web wasm ZENTAR_QT_WASM
+    zentar_qt_prefix web wasm ZENTAR_QT_WASM "$(zentar_web_qt_recipe)"
 }

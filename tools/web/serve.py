@@ -11,7 +11,8 @@ import os
 import sys
 
 TYPES = {".wasm": "application/wasm", ".js": "text/javascript", ".html": "text/html; charset=utf-8",
-         ".txt": "text/plain; charset=utf-8", ".webmanifest": "application/manifest+json"}
+         ".txt": "text/plain; charset=utf-8", ".otf": "font/otf",
+         ".webmanifest": "application/manifest+json"}
 ENCODINGS = ((".br", "br"), (".gz", "gzip"))
 
 
@@ -20,6 +21,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def send_head(self):
         path = self.translate_path(self.path)
+        if self.path.endswith("/"):
+            path = os.path.join(path, "index.html")
         accepted = self.headers.get("Accept-Encoding", "")
         if os.path.isfile(path):
             for suffix, encoding in ENCODINGS:

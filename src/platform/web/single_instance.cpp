@@ -23,7 +23,8 @@ EM_ASYNC_JS(int, takeTabLock, (), {
 
 EM_JS(void, showOpenElsewhere, (), {
     if (window.zentarShowEnd)
-        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。", true);
+        zentarShowEnd("ゼンタルはほかのタブで開いています。\nそちらのタブで遊んでください。", true,
+                      "もう一度試す");
 });
 // clang-format on
 

@@ -1,4 +1,4 @@
-#include "app/strike_sound.h"
+#include "platform/desktop/strike_sound.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+
+#include "platform/sound.h"
 
 namespace zentar {
 namespace {
@@ -129,6 +131,10 @@ void StrikeSound::play() {
 
 bool StrikeSound::streaming() const {
     return sink_ && sink_->state() != QAudio::StoppedState;
+}
+
+std::unique_ptr<Sound> makeGameSound() {
+    return std::make_unique<StrikeSound>();
 }
 
 }  // namespace zentar
