@@ -80,11 +80,15 @@ class GameStyle : public QProxyStyle {
     }
 
     // A ring round the control in the highlight colour, darkened on a light background and
-    // lightened on a dark one until it stands out plainly.
+    // lightened on a dark one until it stands out plainly. The ring lies on the control's own
+    // face where it has one (a button, a list), whatever the window round it.
     static void drawRing(const QStyleOption* option, QPainter* painter, const QWidget* widget) {
         constexpr double kPlain = 7.0;  // the ring's contrast with the control's background
-        const QColor background = widget ? widget->palette().color(widget->backgroundRole())
-                                         : option->palette.color(QPalette::Window);
+        const bool faced = qstyleoption_cast<const QStyleOptionButton*>(option) ||
+                           qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        const QColor background = faced    ? option->palette.color(QPalette::Button)
+                                  : widget ? widget->palette().color(widget->backgroundRole())
+                                           : option->palette.color(QPalette::Window);
         const bool dark = contrast(background, Qt::black) < contrast(background, Qt::white);
         QColor mark = option->palette.color(QPalette::Highlight);
         for (int i = 0; i < 16 && contrast(mark, background) < kPlain; ++i)

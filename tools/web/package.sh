@@ -18,6 +18,9 @@ out="build/web"
 site="$out/site"
 qt="$(zentar_qt_wasm)"
 zentar_web_environment
+# A build made with another Qt starts afresh: CMake keeps the Qt it first found.
+[ "$(cat "$out/game/.qt" 2>/dev/null)" = "$qt" ] || rm -rf "$out/game"
+mkdir -p "$out/game" && echo "$qt" >"$out/game/.qt"
 "$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG" >/dev/null
 cmake --build "$out/game" -j"${ZENTAR_JOBS:-2}" --target zentar

@@ -83,6 +83,7 @@ registry_save >"$scratch/before.json"
 journals=0
 for kill in $(seq 10); do
     wine "$exe" >/dev/null 2>&1 &
+    disown  # killed below: no word from the shell
     wait_for 60 windows_open || fail "no title window before kill $kill"
     xdotool windowactivate --sync "$(visible ゼンタル)" 2>/dev/null || true
     sleep 1
