@@ -19,8 +19,9 @@ site="$out/site"
 qt="$(zentar_qt_wasm)"
 zentar_web_environment
 # A build made with another Qt starts afresh: CMake keeps the Qt it first found.
-[ "$(cat "$out/game/.qt" 2>/dev/null)" = "$qt" ] || rm -rf "$out/game"
-mkdir -p "$out/game" && echo "$qt" >"$out/game/.qt"
+# (Qt keeps files of its own in the build's .qt folder, so the stamp has another name.)
+[ "$(cat "$out/game/zentar-qt" 2>/dev/null)" = "$qt" ] || rm -rf "$out/game"
+mkdir -p "$out/game" && echo "$qt" >"$out/game/zentar-qt"
 "$qt/bin/qt-cmake" -S . -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG" >/dev/null
 cmake --build "$out/game" -j"${ZENTAR_JOBS:-2}" --target zentar
