@@ -145,7 +145,7 @@ QString SingleInstance::lockProblem() const {
 
 QString SingleInstance::otherProgramProblem() const {
     return QStringLiteral(
-               "ゼンタルではないプログラムが、次のロックファイルを開いたままにしています。\n"
+               "ゼンタルではないプログラムが、\n次のロックファイルを開いたままにしています。\n"
                "%1\nほかのゼンタルは動いていません。このまま遊べます。")
         .arg(QDir::toNativeSeparators(lockFileName(folder_)));
 }
