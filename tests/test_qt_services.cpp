@@ -112,6 +112,8 @@ class QtServicesTest : public QObject {
         QTest::newRow("a byte-order mark")
             << QByteArray("\xef\xbb\xbf[velmora]\nday=3\n") << false << 1;
         QTest::newRow("a cut-off last line") << QByteArray("[velmora]\nday=3\nwin1") << true << 1;
+        QTest::newRow("a byte-order mark and a cut-off last line")
+            << QByteArray("\xef\xbb\xbf[velmora]\nday=3\nwin1") << true << 1;
         QTest::newRow("a last value cut short")
             << QByteArray("[velmora]\nday=3\nwp9=9") << false << 1;
         QTest::newRow("a section given twice")
