@@ -16,6 +16,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
+#include <QStyleHints>
 #include <QTextCharFormat>
 #include <QTimer>
 #include <QWidget>
@@ -186,6 +187,9 @@ void routeKeyboard(QObject* owner, std::function<bool()> raiseActiveWindow) {
                      [keeper] { keeper->giveBack(); });
     makeTextField();
     keepAlt();
+    // The caret stands still in the page: each blink would draw a frame of the whole page,
+    // twice a second while the player only watches the main screen.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QObject::connect(qApp, &QGuiApplication::focusObjectChanged, keeper, &followFocus);
     QObject::connect(QGuiApplication::inputMethod(), &QInputMethod::cursorRectangleChanged, keeper,
                      &followFocus);
