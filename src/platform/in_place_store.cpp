@@ -93,7 +93,7 @@ QString InPlaceStore::stage() {
     if (!values_->set(kJournal, journalText(std::exchange(unsaved_, {})))) {
         discard();
         return QStringLiteral(
-            "保存先が書き込みを受け付けませんでした。前のセーブはそのまま残っています。");
+            "保存先が書き込みを受け付けませんでした。\n前のセーブはそのまま残っています。");
     }
     staged_ = journal().value_or(QHash<QString, QString>());
     return {};
